@@ -1,0 +1,20 @@
+#include "app/AppController.h"
+
+#include "app/MainWindow.h"
+
+AppController::AppController(UserPrompts &prompts, std::function<void()> endProgram, QObject *parent)
+    : QObject(parent)
+    , m_prompts(prompts)
+    , m_endProgram(std::move(endProgram))
+{
+}
+
+MainWindow *AppController::createMainWindow()
+{
+    auto *window = new MainWindow(m_prompts);
+    connect(window, &MainWindow::closeConfirmed, this, [this] { m_endProgram(); });
+    window->initialise();
+    window->show();
+    m_main = window;
+    return window;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "app/MainWindow.h"
+
+#include <functional>
+
+class UserPrompts;
+
+// Owns the life of the program: creates the main window, and ends the program when the
+// main window's close is confirmed.
+class AppController : public QObject {
+    Q_OBJECT
+public:
+    AppController(UserPrompts &prompts, std::function<void()> endProgram, QObject *parent = nullptr);
+
+    // Creates, initialises and shows a fresh main window.
+    MainWindow *createMainWindow();
+    MainWindow *mainWindow() const { return m_main; }
+
+private:
+    UserPrompts &m_prompts;
+    std::function<void()> m_endProgram;
+    QPointer<MainWindow> m_main;
+};

@@ -1,0 +1,189 @@
+#include "app/MainWindow.h"
+
+#include "app/LinePanel.h"
+#include "app/ProgramVersion.h"
+#include "app/Twips.h"
+#include "app/UserPrompts.h"
+#include "catalogue/CatalogueLayout.h"
+#include "catalogue/CatalogueTabs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int clientWidth = 6735;
+constexpr int clientHeight = 8415;
+constexpr int statusBarCut = 975;   // the description area and its frame
+
+QFont designFont()
+{
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow(UserPrompts &prompts, QWidget *parent)
+    : QMainWindow(parent)
+    , m_prompts(prompts)
+{
+    setObjectName(u"main"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(u"Tunewick & Version"_s);
+    setFont(designFont());
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor::fromRgb(CatalogueLayout::windowGrey));
+    setPalette(grey);
+
+    createCentralArea();
+    createMenus();
+    // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::createCentralArea()
+{
+    m_client = new LinePanel(this);
+    m_client->setObjectName(u"client"_s);
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+
+    m_tabs = new CatalogueTabs(m_client);
+    m_tabs->setGeometry(Twips::rect(CatalogueLayout::stripLeft, CatalogueLayout::stripTop,
+                                    CatalogueLayout::stripWidth, CatalogueLayout::stripHeight));
+
+    m_downLabel = new QLabel(u"Downlabel"_s, m_client);
+    m_downLabel->setObjectName(u"downlabel"_s);
+    m_downLabel->setTextFormat(Qt::PlainText);
+    m_downLabel->setAlignment(Qt::AlignCenter);
+    m_downLabel->setGeometry(Twips::rect(210, 7140, 6315, 225));
+
+    m_infoLabel = new QLabel(u"Click on a command to get it's description here."_s, m_client);
+    m_infoLabel->setObjectName(u"infolbl"_s);
+    m_infoLabel->setTextFormat(Qt::PlainText);
+    m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_infoLabel->setAccessibleName(tr("Description"));
+    m_infoLabel->setGeometry(Twips::rect(0, 7455, clientWidth, 960));
+
+    m_client->addLine(0, 7445, 6720, 7445);
+    m_client->addLine(0, 7455, 0, 8400);
+    m_client->addLine(6720, 7455, 6720, 8400);
+    m_client->addLine(0, 8400, 6720, 8400);
+
+    setClientHeight(clientHeight);
+}
+
+QAction *MainWindow::addMenuItem(QMenu *menu, const QString &objectName, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    return action;
+}
+
+void MainWindow::createMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    QMenu *file = bar->addMenu(u"&File"_s);
+    file->setObjectName(u"file"_s);
+    addMenuItem(file, u"new"_s, u"New"_s);
+    addMenuItem(file, u"open"_s, u"Open"_s);
+    addMenuItem(file, u"inst"_s, u"Save"_s);
+    QAction *exit = addMenuItem(file, u"exit"_s, u"Exit"_s);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *options = bar->addMenu(u"&Options"_s);
+    options->setObjectName(u"opt"_s);
+    for (const auto &[name, caption] : {std::pair{u"arial"_s, u"Font: Arial"_s},
+                                        std::pair{u"times"_s, u"Font: Times New Roman"_s},
+                                        std::pair{u"courier"_s, u"Font: Courier New"_s}})
+        addMenuItem(options, name, caption)->setCheckable(true);
+    // A divider drawn as text: an ordinary item that does nothing.
+    addMenuItem(options, u"err"_s, u"--------------"_s);
+    addMenuItem(options, u"prv"_s, u"Preview"_s);
+    m_statusBarAction = addMenuItem(options, u"statbar"_s, u"Status Bar"_s);
+    m_statusBarAction->setCheckable(true);
+    connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
+
+    QAction *update = bar->addAction(u"Update"_s);
+    update->setObjectName(u"update"_s);
+
+    QMenu *presets = bar->addMenu(u"&Presets"_s);
+    presets->setObjectName(u"presets"_s);
+    addMenuItem(presets, u"highq"_s, u"High Quality"_s);
+    addMenuItem(presets, u"defq"_s, u"Default"_s);
+    addMenuItem(presets, u"hfps"_s, u"High FPS"_s);
+    addMenuItem(presets, u"dhfps"_s, u"Die Hard FPS"_s);
+
+    QAction *about = bar->addAction(u"&About"_s);
+    about->setObjectName(u"about"_s);
+}
+
+void MainWindow::initialise()
+{
+    const QString version = ProgramVersion::current().titleText();
+    setWindowTitle(version);
+    m_downLabel->setText(version);
+    m_infoLabel->setText(u"Command: (cvar name here)\r\nDescription: (description here)"_s);
+    m_statusBarAction->setChecked(true);
+    menuAction(u"arial"_s)->setChecked(true);
+}
+
+RowAccess &MainWindow::rows()
+{
+    return *m_tabs;
+}
+
+QAction *MainWindow::menuAction(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+void MainWindow::toggleStatusBar()
+{
+    // The action has already flipped its check mark; it records whether the bar is shown.
+    const bool shown = m_statusBarAction->isChecked();
+    m_infoLabel->setVisible(shown);
+    setClientHeight(shown ? clientHeight : clientHeight - statusBarCut);
+}
+
+void MainWindow::setClientHeight(int twips)
+{
+    m_client->setFixedSize(Twips::toPixels(clientWidth), Twips::toPixels(twips));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_prompts.askYesNo(this, u"Finished?"_s, u"Are you sure you want to exit?"_s)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closeConfirmed();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}

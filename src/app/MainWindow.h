@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CatalogueTabs;
+class LinePanel;
+class QLabel;
+class RowAccess;
+class UserPrompts;
+
+// The main window `main`: the tab strip with the catalogue, its menus and the Status Bar.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(UserPrompts &prompts, QWidget *parent = nullptr);
+
+    // The steps of creation that follow building the controls, run before the window is first shown.
+    void initialise();
+
+    RowAccess &rows();
+    CatalogueTabs *catalogueTabs() const { return m_tabs; }
+    QAction *menuAction(const QString &objectName) const;
+
+signals:
+    // The user confirmed closing: this window and every other window of the program are closing.
+    void closeConfirmed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createCentralArea();
+    void createMenus();
+    QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption);
+    void toggleStatusBar();
+    void setClientHeight(int twips);
+
+    UserPrompts &m_prompts;
+    LinePanel *m_client = nullptr;
+    CatalogueTabs *m_tabs = nullptr;
+    QLabel *m_downLabel = nullptr;
+    QLabel *m_infoLabel = nullptr;
+    QAction *m_statusBarAction = nullptr;
+    bool m_centred = false;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+// A file dialog as the program asks for it.
+struct FileDialogRequest {
+    QString title;
+    QStringList filters;        // e.g. "All Files (*.*)", ".cfg Files (*.cfg)"
+    int selectedFilter = 0;     // index into filters
+    QString fileName;           // offered name, may be empty
+};
+
+// Every modal question the program asks goes through here, so tests can script the answers.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // Yes/No box, Yes the default button, no icon. True for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
+    // OK-only box, no icon.
+    virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
+
+    // The chosen file's full path, or nothing when the user cancels.
+    virtual std::optional<QString> askOpenFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+    // As above; the dialog itself does not ask about replacing an existing file.
+    virtual std::optional<QString> askSaveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/RowAccess.h"
+
+#include <array>
+
+// Rows without widgets, for testing composers and readers. Starts in the window's initial state.
+class FakeRows final : public RowAccess {
+public:
+    FakeRows();
+
+    QString caption(int rowIndex) const override;
+    QString dxCaption() const override;
+    RowState rowState(int rowIndex) const override;
+    void select(int rowIndex, RowState onOrOff) override;
+    int sliderValue(int sliderNumber) const override;
+    void setSliderValue(int sliderNumber, int value) override;
+    std::optional<int> selectedDx() const override;
+    void selectDx(int member) override;
+
+    bool operator==(const FakeRows &other) const = default;
+
+private:
+    std::array<RowState, Catalogue::threeStateCount> m_states{};
+    std::array<int, Catalogue::sliderCount> m_sliders{};
+    std::optional<int> m_dx;
+};
