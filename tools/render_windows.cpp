@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
         return 1;
 
     SilentPrompts prompts;
-    MainWindow window(prompts);
+    MainWindow window(prompts, QCoreApplication::applicationDirPath() + u"/../data"_s);
     window.initialise();
     window.show();
     for (int tab = 0; tab < Catalogue::tabCount; ++tab) {

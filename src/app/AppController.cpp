@@ -2,16 +2,18 @@
 
 #include "app/MainWindow.h"
 
-AppController::AppController(UserPrompts &prompts, std::function<void()> endProgram, QObject *parent)
+AppController::AppController(UserPrompts &prompts, QString dataFolder, std::function<void()> endProgram,
+                             QObject *parent)
     : QObject(parent)
     , m_prompts(prompts)
+    , m_dataFolder(std::move(dataFolder))
     , m_endProgram(std::move(endProgram))
 {
 }
 
 MainWindow *AppController::createMainWindow()
 {
-    auto *window = new MainWindow(m_prompts);
+    auto *window = new MainWindow(m_prompts, m_dataFolder);
     connect(window, &MainWindow::closeConfirmed, this, [this] { m_endProgram(); });
     window->initialise();
     window->show();

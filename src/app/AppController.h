@@ -14,7 +14,8 @@ class UserPrompts;
 class AppController : public QObject {
     Q_OBJECT
 public:
-    AppController(UserPrompts &prompts, std::function<void()> endProgram, QObject *parent = nullptr);
+    AppController(UserPrompts &prompts, QString dataFolder, std::function<void()> endProgram,
+                  QObject *parent = nullptr);
 
     // Creates, initialises and shows a fresh main window.
     MainWindow *createMainWindow();
@@ -22,6 +23,7 @@ public:
 
 private:
     UserPrompts &m_prompts;
+    QString m_dataFolder;
     std::function<void()> m_endProgram;
     QPointer<MainWindow> m_main;
 };

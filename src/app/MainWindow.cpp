@@ -31,9 +31,10 @@ QFont designFont()
 
 } // namespace
 
-MainWindow::MainWindow(UserPrompts &prompts, QWidget *parent)
+MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent)
     : QMainWindow(parent)
     , m_prompts(prompts)
+    , m_dataFolder(std::move(dataFolder))
 {
     setObjectName(u"main"_s);
     setAttribute(Qt::WA_DeleteOnClose);

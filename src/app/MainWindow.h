@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/StartupTables.h"
+
 #include <QMainWindow>
 
 class CatalogueTabs;
@@ -12,7 +14,8 @@ class UserPrompts;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(UserPrompts &prompts, QWidget *parent = nullptr);
+    // dataFolder: the folder holding the data files and presets.
+    MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent = nullptr);
 
     // The steps of creation that follow building the controls, run before the window is first shown.
     void initialise();
@@ -20,6 +23,8 @@ public:
     RowAccess &rows();
     CatalogueTabs *catalogueTabs() const { return m_tabs; }
     QAction *menuAction(const QString &objectName) const;
+    const StartupTables &tables() const { return m_tables; }
+    const QString &dataFolder() const { return m_dataFolder; }
 
 signals:
     // The user confirmed closing: this window and every other window of the program are closing.
@@ -37,6 +42,8 @@ private:
     void setClientHeight(int twips);
 
     UserPrompts &m_prompts;
+    QString m_dataFolder;
+    StartupTables m_tables;
     LinePanel *m_client = nullptr;
     CatalogueTabs *m_tabs = nullptr;
     QLabel *m_downLabel = nullptr;

@@ -12,7 +12,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtUserPrompts prompts;
-    AppController controller(prompts, [] { QCoreApplication::quit(); });
+    AppController controller(prompts, QCoreApplication::applicationDirPath() + QStringLiteral("/data"),
+                             [] { QCoreApplication::quit(); });
     controller.createMainWindow();
     return QApplication::exec();
 }

@@ -41,7 +41,7 @@ private slots:
     {
         prompts = new ScriptedPrompts;
         programEnds = 0;
-        controller = new AppController(*prompts, [this] { ++programEnds; });
+        controller = new AppController(*prompts, QString(), [this] { ++programEnds; });
         window = controller->createMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
