@@ -12,17 +12,23 @@ std::optional<QString> writeFileAtomically(const QString &path, const QByteArray
     QSaveFile file(path);
     // Writing straight into the target when no temporary file can be made would lose it on failure.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write shows here and the retry of the rest yields the system's reason
+    // (a buffered flush that writes only part reports no reason at all).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
 
     const auto abandon = [&file](QString reason) {
         file.cancelWriting();
         return reason;
     };
-    if (file.write(bytes) != bytes.size())
-        return abandon(file.errorString());
-    // QSaveFile::commit() in Qt 6.4 ignores a failing final flush and renames a truncated file
-    // over the old one, so every byte must be out of the buffer before committing.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
+        if (now <= 0)
+            return abandon(file.errorString());
+        written += now;
+    }
+    // QSaveFile::commit() in Qt 6.4 ignores a failing final flush and renames a truncated file over
+    // the old one: nothing may be left to flush when it runs.
     if (!file.flush())
         return abandon(file.errorString());
 #ifdef Q_OS_UNIX
