@@ -19,7 +19,8 @@ PreviewCommand::~PreviewCommand()
 void PreviewCommand::run()
 {
     collectValues(m_rows, m_tables, vars());
-    if (!m_window) {
+    // A closed window is gone even while its deletion is still pending.
+    if (!m_window || !m_window->isVisible()) {
         // No parent: the preview is a window of its own beside the main window.
         m_window = new PreviewWindow(vars());
     }
