@@ -139,6 +139,7 @@ private slots:
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("reason");
         QTest::newRow("read-only folder") << u"read-only"_s << u"Permission denied"_s;
+        QTest::newRow("read-only file") << u"read-only file"_s << u"not writable"_s;
         QTest::newRow("missing folder") << u"missing"_s << u"No such file or directory"_s;
         QTest::newRow("path is a folder") << u"folder"_s << u"directory"_s;
         QTest::newRow("full disk (file size limit)") << u"file size limit"_s << u"File too large"_s;
@@ -179,23 +180,28 @@ private slots:
             while (filler.write(block) == block.size()) {
             }
         }
-        if (situation == u"read-only"_s) {
-            // The folder and the file belong to the user that saves; only the folder is read-only.
+        const bool unprivileged = situation.startsWith(u"read-only"_s);
+        if (unprivileged) {
+            // The folder and the file belong to the user that saves; only one of them is read-only.
             if (::geteuid() == 0) {
                 const passwd *nobody = ::getpwnam("nobody");
                 QVERIFY(nobody);
                 QCOMPARE(::chown(QFile::encodeName(folder).constData(), nobody->pw_uid, nobody->pw_gid), 0);
                 QCOMPARE(::chown(QFile::encodeName(oldFile).constData(), nobody->pw_uid, nobody->pw_gid), 0);
             }
+        }
+        if (situation == u"read-only"_s) {
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
                                                       | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
             readOnlyFolder = folder;
         }
+        if (situation == u"read-only file"_s)
+            QVERIFY(QFile::setPermissions(oldFile, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup));
         const QStringList before = listing(folder);
 
         std::optional<QString> error;
-        if (situation == u"read-only"_s || situation == u"file size limit"_s) {
-            const ChildResult child = saveInChild(target, newBytes, situation == u"read-only"_s,
+        if (unprivileged || situation == u"file size limit"_s) {
+            const ChildResult child = saveInChild(target, newBytes, unprivileged,
                                                   situation == u"file size limit"_s ? std::optional<qint64>(100)
                                                                                     : std::nullopt);
             QCOMPARE(child.exitCode, 1);
