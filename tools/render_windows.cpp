@@ -1,4 +1,4 @@
-// Renders the main window, one picture per tab, to PNG files without a display:
+// Renders the main window, one picture per tab, and the preview window to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen render_windows OUTPUT_FOLDER
 #include "app/MainWindow.h"
 #include "app/UserPrompts.h"
@@ -45,6 +45,17 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
         const QString file = out.filePath(u"main-tab%1.png"_s.arg(tab));
         if (!window.grab().save(file)) {
+            QTextStream(stderr) << "cannot write " << file << '\n';
+            return 1;
+        }
+    }
+    window.menuAction(u"prv"_s)->trigger();
+    for (QWidget *preview : QApplication::topLevelWidgets()) {
+        if (preview->objectName() != u"preview"_s)
+            continue;
+        QApplication::processEvents();
+        const QString file = out.filePath(u"preview.png"_s);
+        if (!preview->grab().save(file)) {
             QTextStream(stderr) << "cannot write " << file << '\n';
             return 1;
         }

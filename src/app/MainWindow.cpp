@@ -6,6 +6,8 @@
 #include "app/UserPrompts.h"
 #include "catalogue/CatalogueLayout.h"
 #include "catalogue/CatalogueTabs.h"
+#include "output/PreviewCommand.h"
+#include "output/SaveCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,6 +49,10 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
 
     createCentralArea();
     createMenus();
+    connect(menuAction(u"prv"_s), &QAction::triggered, new PreviewCommand(rows(), m_tables, this),
+            &PreviewCommand::run);
+    connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this),
+            &SaveCommand::run);
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,0 +1,50 @@
+#include "output/SaveCommand.h"
+
+#include "app/UserPrompts.h"
+#include "output/AtomicWrite.h"
+#include "output/ConfigText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString title = u"Save the config"_s;
+
+} // namespace
+
+SaveCommand::SaveCommand(UserPrompts &prompts, const RowAccess &rows, QWidget *window)
+    : QObject(window)
+    , m_prompts(prompts)
+    , m_rows(rows)
+    , m_window(window)
+    , m_fileName(u"tunewick.cfg"_s)
+{
+}
+
+void SaveCommand::run()
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filters = QStringList{u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s};
+    request.selectedFilter = 1;
+    request.fileName = m_fileName;
+    const std::optional<QString> chosen = m_prompts.askSaveFileName(m_window, request);
+    if (!chosen)
+        return;
+    // The dialog remembers what was chosen, whatever becomes of the save.
+    m_fileName = *chosen;
+
+    const QString shownName = QDir::toNativeSeparators(*chosen);
+    const QFileInfo target(*chosen);
+    if (target.exists() && !target.isDir()
+        && !m_prompts.askYesNo(m_window, title,
+                               u"%1 already exists.\nDo you want to replace it?"_s.arg(shownName)))
+        return;
+
+    if (const std::optional<QString> reason = writeFileAtomically(*chosen, composeFileText(m_rows)))
+        m_prompts.inform(m_window, title, u"The config could not be saved to %1:\n%2"_s.arg(shownName, *reason));
+}
