@@ -6,6 +6,8 @@
 #include "app/UserPrompts.h"
 #include "catalogue/CatalogueLayout.h"
 #include "catalogue/CatalogueTabs.h"
+#include "input/OpenCommand.h"
+#include "input/PresetCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,6 +49,8 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
 
     createCentralArea();
     createMenus();
+    new OpenCommand(*this, m_prompts);
+    new PresetCommands(*this, m_prompts);
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
