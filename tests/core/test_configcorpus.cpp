@@ -1,6 +1,6 @@
 #include "catalogue/Catalogue.h"
 #include "input/ConfigReader.h"
-#include "support/FakeRows.h"
+#include "support/RowChanges.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +12,7 @@ using namespace Qt::StringLiterals;
 // Real players' configs, read as Open reads them.
 namespace {
 
-struct Change {
-    int row;     // 0..36 (value 1 On, 0 Off), 90..103 (slider value), or dxRow (member)
-    int value;
-};
-constexpr int dxRow = -1;
-using Changes = QList<Change>;
+constexpr int dxRow = RowChange::dxRow;
 
 QString corpusPath(const QString &name)
 {
@@ -34,41 +29,7 @@ std::optional<FakeRows> readFile(const QString &path)
     return rows;
 }
 
-FakeRows expectedRows(const Changes &changes)
-{
-    FakeRows rows;
-    for (const Change &change : changes) {
-        if (change.row == dxRow)
-            rows.selectDx(change.value);
-        else if (Catalogue::isSliderRow(change.row))
-            rows.setSliderValue(Catalogue::sliderNumber(change.row), change.value);
-        else
-            rows.select(change.row, change.value == 1 ? RowState::On : RowState::Off);
-    }
-    return rows;
-}
-
-// Every row that differs from the initial state, by name.
-QStringList changed(const RowAccess &rows)
-{
-    const FakeRows start;
-    QStringList names;
-    for (int row = 0; row < Catalogue::threeStateCount; ++row) {
-        if (rows.rowState(row) != start.rowState(row))
-            names << u"%1=%2"_s.arg(rows.caption(row), rows.rowState(row) == RowState::On ? u"On"_s : u"Off"_s);
-    }
-    for (int k = 0; k < Catalogue::sliderCount; ++k) {
-        if (rows.sliderValue(k) != start.sliderValue(k))
-            names << u"%1=%2"_s.arg(rows.caption(Catalogue::firstSliderRow + k)).arg(rows.sliderValue(k));
-    }
-    if (rows.selectedDx())
-        names << u"mat_dxlevel=%1"_s.arg(Catalogue::dxLevels[*rows.selectedDx()]);
-    return names;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Changes)
 
 class TestConfigCorpus : public QObject {
     Q_OBJECT
@@ -83,21 +44,21 @@ private slots:
     void readsWhatEachLineSays_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<Changes>("changes");
+        QTest::addColumn<RowChanges>("changes");
 
         // Unquoted values; values followed by a // comment are no number and change nothing;
         // r_propsmaxdist 1 then 0 (last wins, below the range); rate 52800 above it.
         QTest::newRow("09 LF, trailing comments")
             << u"09-css-musosoft-autoexec.cfg"_s
-            << Changes{{34, 1}, {102, 132}, {20, 0}, {33, 0}, {32, 0}, {3, 0}, {101, 50000}, {25, 1}, {0, 0},
+            << RowChanges{{34, 1}, {102, 132}, {20, 0}, {33, 0}, {32, 0}, {3, 0}, {101, 50000}, {25, 1}, {0, 0},
                        {90, 0}, {95, 100}, {4, 1}, {5, 0}, {2, 0}, {19, 0}, {11, 1}, {14, 1}, {15, 1}, {17, 1},
                        {18, 1}, {92, 50}, {23, 1}, {26, 0}, {27, 1}, {29, 0}};
         // Quoted values; "95" is no DirectX level; "0" // ragdolls keeps its closing quote and comment.
         QTest::newRow("11 quoted values")
             << u"11-css-notwlsn-autoexec.cfg"_s
-            << Changes{{101, 50000}, {99, 66}, {98, 66}, {32, 0}, {3, 0}, {20, 0}, {19, 1}, {25, 1}, {102, 300},
+            << RowChanges{{101, 50000}, {99, 66}, {98, 66}, {32, 0}, {3, 0}, {20, 0}, {19, 1}, {25, 1}, {102, 300},
                        {33, 0}, {34, 1}};
-        const Changes desoot{{dxRow, 4}, {102, 1}, {101, 50000}, {32, 0}, {98, 66}, {99, 66}, {20, 0}, {29, 0},
+        const RowChanges desoot{{dxRow, 4}, {102, 1}, {101, 50000}, {32, 0}, {98, 66}, {99, 66}, {20, 0}, {29, 0},
                              {92, 0}, {91, 0}, {3, 0}, {14, 0}, {11, 0}, {17, 0}, {12, 1}, {25, 0}, {2, 0},
                              {5, 0}, {18, 0}, {13, 1}, {16, 1}, {23, 0}, {0, 0}, {95, 100}, {1, 0}, {6, 0},
                              {15, 0}, {22, 0}};
@@ -105,18 +66,18 @@ private slots:
         QTest::newRow("18 unquoted, CR LF") << u"crlf/18-tf2-desoot-fps-autoexec.cfg"_s << desoot;
         // Names padded to a column before a quoted value: the value part starts with blanks, so its
         // opening quote stays and no line is a number.
-        QTest::newRow("05 padded columns") << u"crlf/05-css-mon-alcatraz-fps.cfg"_s << Changes{};
-        QTest::newRow("06 padded and tab columns") << u"crlf/06-css-mon-fps-ultralow.cfg"_s << Changes{};
+        QTest::newRow("05 padded columns") << u"crlf/05-css-mon-alcatraz-fps.cfg"_s << RowChanges{};
+        QTest::newRow("06 padded and tab columns") << u"crlf/06-css-mon-fps-ultralow.cfg"_s << RowChanges{};
     }
 
     void readsWhatEachLineSays()
     {
         QFETCH(QString, file);
-        QFETCH(Changes, changes);
+        QFETCH(RowChanges, changes);
         const std::optional<FakeRows> rows = readFile(corpusPath(file));
         QVERIFY(rows);
-        QStringList actual = changed(*rows);
-        QStringList expected = changed(expectedRows(changes));
+        QStringList actual = changedRows(*rows);
+        QStringList expected = changedRows(rowsWith(changes));
         actual.sort();
         expected.sort();
         QCOMPARE(actual, expected);
@@ -144,7 +105,7 @@ private slots:
         QSet<QString> named;
         for (const QRegularExpressionMatch &match : lineStarts.globalMatch(content))
             named.insert(match.captured(1));
-        for (const QString &change : changed(*rows)) {
+        for (const QString &change : changedRows(*rows)) {
             const QString name = change.section(u'=', 0, 0);
             QVERIFY2(named.contains(name), qPrintable(name));
         }
@@ -153,7 +114,7 @@ private slots:
         if (QFile::exists(crlf)) {
             const std::optional<FakeRows> again = readFile(crlf);
             QVERIFY(again);
-            QCOMPARE(changed(*again), changed(*rows));
+            QCOMPARE(changedRows(*again), changedRows(*rows));
         }
     }
 };
