@@ -12,12 +12,12 @@ constexpr char byteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
 constexpr qsizetype byteOrderMarkSize = sizeof(byteOrderMark);
 constexpr qint64 chunkSize = 64 * 1024;
 
-// Every character a number can hold (blanks around, sign, digits, point, exponent). A value with
-// any other character is not a number, so the line can be passed over without keeping it.
+// Every character a number can hold besides the blanks around it (sign, digits, point, exponent).
+// A value with any other character is not a number, so the line can be passed over unkept.
 bool canBeInNumber(char byte)
 {
     return (byte >= '0' && byte <= '9') || byte == '.' || byte == '+' || byte == '-' || byte == 'e'
-           || byte == 'E' || byte == ' ' || byte == '\t';
+           || byte == 'E';
 }
 
 } // namespace
@@ -140,17 +140,22 @@ void ConfigReader::takeValue(char byte)
 {
     // One quote is removed at each end of the value; anything after a closing quote, or a quote
     // inside, leaves text that is not a number.
+    const bool first = !m_valueStarted;
+    m_valueStarted = true;
     if (m_valueClosedWithQuote) {
         m_phase = Phase::PassOver;
     } else if (byte == '"') {
-        if (m_value.isEmpty() && !m_valueOpenedWithQuote)
+        if (first)
             m_valueOpenedWithQuote = true;
         else
             m_valueClosedWithQuote = true;
-    } else if (canBeInNumber(byte)) {
+    } else if (byte == ' ' || byte == '\t') {
+        // Blanks around a number do not count, so only the number itself is kept.
+        m_blankAfterValue = !m_value.isEmpty();
+    } else if (canBeInNumber(byte) && !m_blankAfterValue) {
         m_value.append(QChar(uchar(byte)));
     } else {
-        m_phase = Phase::PassOver;
+        m_phase = Phase::PassOver;   // not a number, or blanks inside one
     }
 }
 
@@ -161,8 +166,10 @@ void ConfigReader::endLine()
     m_phase = Phase::LineStart;
     m_name.clear();
     m_value.clear();
+    m_valueStarted = false;
     m_valueOpenedWithQuote = false;
     m_valueClosedWithQuote = false;
+    m_blankAfterValue = false;
 }
 
 void ConfigReader::apply(const RowRef &row, QStringView value)

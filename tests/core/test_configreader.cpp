@@ -68,6 +68,9 @@ private slots:
         QTest::newRow("leading space: empty name") << " cl_showfps 1"_ba << RowChanges{};
         QTest::newRow("tab is no separator") << "cl_showfps\t1"_ba << RowChanges{};
         QTest::newRow("blanks around the number") << "cl_showfps  1 \t"_ba << RowChanges{{33, 1}};
+        QTest::newRow("blank inside the number") << "fps_max 2 50"_ba << RowChanges{};
+        QTest::newRow("blank between sign and digits") << "fps_max - 5"_ba << RowChanges{};
+        QTest::newRow("quoted, blanks inside the quotes") << "fps_max \" 250\t\""_ba << RowChanges{{102, 250}};
         QTest::newRow("quoted") << "fps_max \"250\""_ba << RowChanges{{102, 250}};
         QTest::newRow("opening quote only") << "fps_max \"250"_ba << RowChanges{{102, 250}};
         QTest::newRow("closing quote only") << "fps_max 250\""_ba << RowChanges{{102, 250}};
