@@ -145,10 +145,8 @@ void ConfigReader::takeValue(char byte)
     if (m_valueClosedWithQuote) {
         m_phase = Phase::PassOver;
     } else if (byte == '"') {
-        if (first)
-            m_valueOpenedWithQuote = true;
-        else
-            m_valueClosedWithQuote = true;
+        // An opening quote is simply dropped; any later one can only be the closing quote.
+        m_valueClosedWithQuote = !first;
     } else if (byte == ' ' || byte == '\t') {
         // Blanks around a number do not count, so only the number itself is kept.
         m_blankAfterValue = !m_value.isEmpty();
@@ -167,7 +165,6 @@ void ConfigReader::endLine()
     m_name.clear();
     m_value.clear();
     m_valueStarted = false;
-    m_valueOpenedWithQuote = false;
     m_valueClosedWithQuote = false;
     m_blankAfterValue = false;
 }

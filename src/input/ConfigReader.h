@@ -55,7 +55,6 @@ private:
     RowRef m_row{Target::ThreeState, 0};
     QString m_value;   // the value without its quotes and the blanks around it
     bool m_valueStarted = false;
-    bool m_valueOpenedWithQuote = false;
     bool m_valueClosedWithQuote = false;
     bool m_blankAfterValue = false;
 };
