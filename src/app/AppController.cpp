@@ -1,6 +1,9 @@
 #include "app/AppController.h"
 
 #include "app/MainWindow.h"
+#include "input/NewForm.h"
+
+#include <QAction>
 
 AppController::AppController(UserPrompts &prompts, QString dataFolder, std::function<void()> endProgram,
                              QObject *parent)
@@ -14,9 +17,26 @@ AppController::AppController(UserPrompts &prompts, QString dataFolder, std::func
 MainWindow *AppController::createMainWindow()
 {
     auto *window = new MainWindow(m_prompts, m_dataFolder);
-    connect(window, &MainWindow::closeConfirmed, this, [this] { m_endProgram(); });
+    connect(window, &MainWindow::closeConfirmed, this, [this] {
+        if (!m_startingAnew)
+            m_endProgram();
+    });
+    connect(window->menuAction(QStringLiteral("new")), &QAction::triggered, this,
+            [this, window] { startNewForm(window); });
     window->initialise();
     window->show();
     m_main = window;
     return window;
+}
+
+void AppController::startNewForm(MainWindow *window)
+{
+    if (!NewForm::confirm(m_prompts, window))
+        return;
+    // The window closes by its usual path, which asks again; the program goes on either way.
+    m_startingAnew = true;
+    const bool closed = window->close();
+    m_startingAnew = false;
+    if (closed)
+        createMainWindow();
 }

@@ -22,8 +22,12 @@ public:
     MainWindow *mainWindow() const { return m_main; }
 
 private:
+    // File, New: after two Yes answers the window closes and a fresh one takes its place.
+    void startNewForm(MainWindow *window);
+
     UserPrompts &m_prompts;
     QString m_dataFolder;
     std::function<void()> m_endProgram;
     QPointer<MainWindow> m_main;
+    bool m_startingAnew = false;
 };

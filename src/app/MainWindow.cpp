@@ -8,6 +8,8 @@
 #include "catalogue/CatalogueTabs.h"
 #include "output/PreviewCommand.h"
 #include "output/SaveCommand.h"
+#include "input/OpenCommand.h"
+#include "input/PresetCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,6 +55,8 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
             &PreviewCommand::run);
     connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this),
             &SaveCommand::run);
+    new OpenCommand(*this, m_prompts);
+    new PresetCommands(*this, m_prompts);
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,0 +1,33 @@
+#include "input/OpenCommand.h"
+
+#include "app/MainWindow.h"
+#include "app/UserPrompts.h"
+#include "input/ConfigReader.h"
+
+#include <QAction>
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+OpenCommand::OpenCommand(MainWindow &window, UserPrompts &prompts)
+    : QObject(&window)
+    , m_window(window)
+    , m_prompts(prompts)
+{
+    connect(window.menuAction(u"open"_s), &QAction::triggered, this, &OpenCommand::run);
+}
+
+void OpenCommand::run()
+{
+    const FileDialogRequest request{u"Open a config"_s, {u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s}, 1,
+                                    m_lastFile};
+    const std::optional<QString> path = m_prompts.askOpenFileName(&m_window, request);
+    if (!path)
+        return;
+    m_lastFile = *path;
+
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    ConfigReader::read(file, m_window.rows());
+}
