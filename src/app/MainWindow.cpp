@@ -6,6 +6,7 @@
 #include "app/UserPrompts.h"
 #include "catalogue/CatalogueLayout.h"
 #include "catalogue/CatalogueTabs.h"
+#include "update/UpdateCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -117,6 +118,8 @@ void MainWindow::createMenus()
 
     QAction *update = bar->addAction(u"Update"_s);
     update->setObjectName(u"update"_s);
+    m_updater = new UpdateCommand(m_prompts, this);
+    connect(update, &QAction::triggered, m_updater, &UpdateCommand::run);
 
     QMenu *presets = bar->addMenu(u"&Presets"_s);
     presets->setObjectName(u"presets"_s);
