@@ -10,6 +10,7 @@
 #include "output/SaveCommand.h"
 #include "input/OpenCommand.h"
 #include "input/PresetCommands.h"
+#include "update/UpdateCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -127,6 +128,8 @@ void MainWindow::createMenus()
 
     QAction *update = bar->addAction(u"Update"_s);
     update->setObjectName(u"update"_s);
+    m_updater = new UpdateCommand(m_prompts, this);
+    connect(update, &QAction::triggered, m_updater, &UpdateCommand::run);
 
     QMenu *presets = bar->addMenu(u"&Presets"_s);
     presets->setObjectName(u"presets"_s);

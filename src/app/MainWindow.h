@@ -8,6 +8,7 @@ class CatalogueTabs;
 class LinePanel;
 class QLabel;
 class RowAccess;
+class UpdateCommand;
 class UserPrompts;
 
 // The main window `main`: the tab strip with the catalogue, its menus and the Status Bar.
@@ -49,5 +50,6 @@ private:
     QLabel *m_downLabel = nullptr;
     QLabel *m_infoLabel = nullptr;
     QAction *m_statusBarAction = nullptr;
+    UpdateCommand *m_updater = nullptr;
     bool m_centred = false;
 };
