@@ -15,6 +15,7 @@ MainWindow *AppController::createMainWindow()
 {
     auto *window = new MainWindow(m_prompts, m_dataFolder);
     connect(window, &MainWindow::closeConfirmed, this, [this] { m_endProgram(); });
+    connect(window, &MainWindow::startupSoundRequested, this, [this] { m_sound->play(); });
     window->initialise();
     window->show();
     m_main = window;

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "app/MainWindow.h"
+#include "app/QtStartupSound.h"
 
 #include <functional>
 
@@ -20,10 +21,14 @@ public:
     // Creates, initialises and shows a fresh main window.
     MainWindow *createMainWindow();
     MainWindow *mainWindow() const { return m_main; }
+    // Replaces the sound each new main window plays; the default plays through Qt Multimedia.
+    void setStartupSound(StartupSound &sound) { m_sound = &sound; }
 
 private:
     UserPrompts &m_prompts;
     QString m_dataFolder;
     std::function<void()> m_endProgram;
     QPointer<MainWindow> m_main;
+    QtStartupSound m_qtSound;
+    StartupSound *m_sound = &m_qtSound;
 };

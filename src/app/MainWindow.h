@@ -3,7 +3,9 @@
 #include "catalogue/StartupTables.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+class AboutWindow;
 class CatalogueTabs;
 class LinePanel;
 class QLabel;
@@ -29,6 +31,8 @@ public:
 signals:
     // The user confirmed closing: this window and every other window of the program are closing.
     void closeConfirmed();
+    // Creation has reached the point where the start-up sound plays.
+    void startupSoundRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -39,6 +43,9 @@ private:
     void createMenus();
     QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption);
     void toggleStatusBar();
+    void connectRowActions();
+    void readDataFiles();
+    void showAbout();
     void setClientHeight(int twips);
 
     UserPrompts &m_prompts;
@@ -50,4 +57,5 @@ private:
     QLabel *m_infoLabel = nullptr;
     QAction *m_statusBarAction = nullptr;
     bool m_centred = false;
+    QPointer<AboutWindow> m_about;
 };
