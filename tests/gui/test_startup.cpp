@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QtEndian>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -177,6 +178,24 @@ private slots:
         QCOMPARE(control(u"cmd_0"_s)->font().family(), u"Arial"_s);
         QCOMPARE(window->rows().rowState(3), RowState::Default);
         QCOMPARE(window->tables().desc[0][0], u"Command: cl_phys_props_enable"_s);
+    }
+
+    void builtInSoundIsShortMonoPcm()
+    {
+        QFile wav(u":/sounds/startup.wav"_s);
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        const QByteArray bytes = wav.readAll();
+        const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+        const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+        QCOMPARE(bytes.left(4), "RIFF");
+        QCOMPARE(bytes.mid(8, 8), "WAVEfmt ");
+        QCOMPARE(u16(20), 1);     // PCM
+        QCOMPARE(u16(22), 1);     // one channel
+        QCOMPARE(u32(24), 11025u); // samples per second
+        QCOMPARE(u16(34), 8);     // bits per sample
+        QCOMPARE(bytes.mid(36, 4), "data");
+        QCOMPARE(u32(40), 9790u);
+        QCOMPARE(bytes.size(), 44 + 9790);
     }
 
     void dataProblemsAreToldInOneBox_data()
