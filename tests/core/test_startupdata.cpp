@@ -333,27 +333,6 @@ private slots:
         QCOMPARE(DataFolder::locate(root + u"/bin"_s), root + u"/bin/data"_s);
     }
 
-    void nameLabelsShowTheirSlot_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("slot");
-        QTest::newRow("cmd(0)") << 0 << 0;
-        QTest::newRow("cmd(36)") << 36 << 36;
-        QTest::newRow("cmd(90)") << 90 << 38;
-        QTest::newRow("cmd(103)") << 103 << 51;
-    }
-
-    void nameLabelsShowTheirSlot()
-    {
-        QFETCH(int, index);
-        QFETCH(int, slot);
-        QCOMPARE(RowActions::descriptionSlotOfName(index), slot);
-        const Catalogue::Setting &setting = Catalogue::isThreeStateRow(index)
-                                                ? Catalogue::threeStateRow(index)
-                                                : Catalogue::sliderRow(Catalogue::sliderNumber(index));
-        QCOMPARE(setting.descriptionSlot, slot);
-    }
-
     void descriptionTextJoinsTheThreeLines()
     {
         StartupTables tables;
@@ -398,17 +377,6 @@ private slots:
             RowActions::resetRow(rows, tables, Catalogue::firstSliderRow + k);
             QVERIFY2(sameRows(rows, expected), qPrintable(QString::number(k)));
         }
-    }
-
-    void directXResetSelectsLevel90()
-    {
-        FakeRows rows;
-        RowActions::resetDirectX(rows);
-        QCOMPARE(rows.selectedDx(), std::optional<int>(5));
-        rows.selectDx(1);
-        RowActions::resetDirectX(rows);
-        QCOMPARE(rows.selectedDx(), std::optional<int>(5));
-        QCOMPARE(Catalogue::dxLevels[5], 90);
     }
 };
 

@@ -105,13 +105,6 @@ private slots:
         QVERIFY(!splash); // gone, and its timer with it: no second hand-over can follow
     }
 
-    void rightClickDoesNothing()
-    {
-        QTest::mouseClick(control(u"imgLogo"_s), Qt::RightButton);
-        QCOMPARE(handOvers, 0);
-        QVERIFY(splash->isVisible());
-    }
-
     void keys_data()
     {
         QTest::addColumn<Qt::Key>("key");
