@@ -108,6 +108,16 @@ void SplashWindow::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
+void SplashWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (m_handedOver)
+        return;
+    m_handedOver = true; // nothing hands over after this
+    m_timer->stop();
+    emit dismissed();
+}
+
 void SplashWindow::handOver()
 {
     if (m_handedOver)

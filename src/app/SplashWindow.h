@@ -17,11 +17,15 @@ public:
 signals:
     // The splash has closed itself; the main window takes over. Emitted once.
     void finished();
+    // The splash was closed from outside (the window manager) before handing over: no main
+    // window follows, so the program has nothing left to show.
+    void dismissed();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void handOver();

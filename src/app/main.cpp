@@ -18,6 +18,7 @@ int main(int argc, char *argv[])
                              [] { QCoreApplication::quit(); });
     auto *splash = new SplashWindow; // it deletes itself when it closes
     QObject::connect(splash, &SplashWindow::finished, &controller, &AppController::createMainWindow);
+    QObject::connect(splash, &SplashWindow::dismissed, &app, &QCoreApplication::quit);
     splash->show();
     return QApplication::exec();
 }

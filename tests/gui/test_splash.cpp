@@ -45,6 +45,7 @@ class TestSplash : public QObject {
 
     QPointer<SplashWindow> splash;
     int handOvers = 0;
+    int dismissals = 0;
 
     template<typename T = QWidget>
     T *control(const QString &name) const
@@ -62,8 +63,10 @@ private slots:
     void init()
     {
         handOvers = 0;
+        dismissals = 0;
         splash = new SplashWindow;
         connect(splash, &SplashWindow::finished, this, [this] { ++handOvers; });
+        connect(splash, &SplashWindow::dismissed, this, [this] { ++dismissals; });
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
     }
@@ -147,6 +150,17 @@ private slots:
         QTest::keyClick(splash, Qt::Key_A);
         QVERIFY(!splash->findChild<QTimer *>(u"timer"_s)->isActive());
         QCOMPARE(handOvers, 1);
+        QCOMPARE(dismissals, 0);
+    }
+
+    void closingFromOutsideEndsWithoutHandOver()
+    {
+        splash->close();
+        QCOMPARE(dismissals, 1);
+        QCOMPARE(handOvers, 0);
+        QVERIFY(!splash->findChild<QTimer *>(u"timer"_s)->isActive());
+        QTest::keyClick(splash, Qt::Key_A);
+        QCOMPARE(handOvers, 0);
     }
 
     void handOverBringsUpTheMainWindowAlone()
