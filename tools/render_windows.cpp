@@ -1,6 +1,9 @@
-// Renders the main window, one picture per tab, and the preview window to PNG files without a display:
+// Renders the main window, one picture per tab, the splash, the about window and the preview window
+// to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen render_windows OUTPUT_FOLDER
+#include "app/AboutWindow.h"
 #include "app/MainWindow.h"
+#include "app/SplashWindow.h"
 #include "app/UserPrompts.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueTabs.h"
@@ -12,6 +15,16 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+bool save(QWidget &widget, const QDir &out, const QString &name)
+{
+    QApplication::processEvents();
+    const QString file = out.filePath(name);
+    if (widget.grab().save(file))
+        return true;
+    QTextStream(stderr) << "cannot write " << file << '\n';
+    return false;
+}
 
 // Creation may ask or tell things; the pictures need none of it.
 class SilentPrompts final : public UserPrompts {
@@ -42,24 +55,32 @@ int main(int argc, char *argv[])
     window.show();
     for (int tab = 0; tab < Catalogue::tabCount; ++tab) {
         window.catalogueTabs()->setCurrentIndex(tab);
-        QApplication::processEvents();
-        const QString file = out.filePath(u"main-tab%1.png"_s.arg(tab));
-        if (!window.grab().save(file)) {
-            QTextStream(stderr) << "cannot write " << file << '\n';
+        if (!save(window, out, u"main-tab%1.png"_s.arg(tab)))
             return 1;
-        }
     }
     window.menuAction(u"prv"_s)->trigger();
     for (QWidget *preview : QApplication::topLevelWidgets()) {
-        if (preview->objectName() != u"preview"_s)
-            continue;
         QApplication::processEvents();
-        const QString file = out.filePath(u"preview.png"_s);
-        if (!preview->grab().save(file)) {
-            QTextStream(stderr) << "cannot write " << file << '\n';
+        if (preview->objectName() == u"preview"_s && !save(*preview, out, u"preview.png"_s))
             return 1;
-        }
     }
+    // A description in the Status Bar, as a click on a name shows it.
+    window.catalogueTabs()->setCurrentIndex(int(Catalogue::Tab::Other));
+    emit window.catalogueTabs()->dxNameClicked();
+    if (!save(window, out, u"main-description.png"_s))
+        return 1;
     window.setAttribute(Qt::WA_DeleteOnClose, false);
+
+    SplashWindow splash;
+    splash.setAttribute(Qt::WA_DeleteOnClose, false);
+    splash.show();
+    if (!save(splash, out, u"splash.png"_s))
+        return 1;
+
+    AboutWindow about;
+    about.setAttribute(Qt::WA_DeleteOnClose, false);
+    about.show();
+    if (!save(about, out, u"about.png"_s))
+        return 1;
     return 0;
 }

@@ -23,6 +23,7 @@ MainWindow *AppController::createMainWindow()
     });
     connect(window->menuAction(QStringLiteral("new")), &QAction::triggered, this,
             [this, window] { startNewForm(window); });
+    connect(window, &MainWindow::startupSoundRequested, this, [this] { m_sound->play(); });
     window->initialise();
     window->show();
     m_main = window;

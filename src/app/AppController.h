@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "app/MainWindow.h"
+#include "app/QtStartupSound.h"
 
 #include <functional>
 
@@ -20,6 +21,8 @@ public:
     // Creates, initialises and shows a fresh main window.
     MainWindow *createMainWindow();
     MainWindow *mainWindow() const { return m_main; }
+    // Replaces the sound each new main window plays; the default plays through Qt Multimedia.
+    void setStartupSound(StartupSound &sound) { m_sound = &sound; }
 
 private:
     // File, New: after two Yes answers the window closes and a fresh one takes its place.
@@ -30,4 +33,6 @@ private:
     std::function<void()> m_endProgram;
     QPointer<MainWindow> m_main;
     bool m_startingAnew = false;
+    QtStartupSound m_qtSound;
+    StartupSound *m_sound = &m_qtSound;
 };

@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutWindow.h"
+#include "app/BuildInfo.h"
+#include "app/DisplayFont.h"
 #include "app/LinePanel.h"
 #include "app/ProgramVersion.h"
 #include "app/Twips.h"
@@ -11,6 +14,8 @@
 #include "input/OpenCommand.h"
 #include "input/PresetCommands.h"
 #include "update/UpdateCommand.h"
+#include "catalogue/RowActions.h"
+#include "catalogue/StartupData.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,6 +37,12 @@ QFont designFont()
     QFont font(u"Arial"_s);
     font.setPointSizeF(8.25);
     return font;
+}
+
+QString logoText()
+{
+    return u"Tunewick still needs a logo, so if you would like to make one, please send it to "_s
+           + QString::fromUtf8(BuildInfo::contactEmail) + u"\r\nThanks! Your help is very appreciated!"_s;
 }
 
 } // namespace
@@ -58,6 +69,7 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
             &SaveCommand::run);
     new OpenCommand(*this, m_prompts);
     new PresetCommands(*this, m_prompts);
+    connectRowActions();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -84,6 +96,7 @@ void MainWindow::createCentralArea()
     m_infoLabel->setTextFormat(Qt::PlainText);
     m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_infoLabel->setAccessibleName(tr("Description"));
+    m_infoLabel->setWordWrap(true);
     m_infoLabel->setGeometry(Twips::rect(0, 7455, clientWidth, 960));
 
     m_client->addLine(0, 7445, 6720, 7445);
@@ -140,16 +153,57 @@ void MainWindow::createMenus()
 
     QAction *about = bar->addAction(u"&About"_s);
     about->setObjectName(u"about"_s);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+
+    for (const DisplayFont::Item &item : DisplayFont::items) {
+        connect(menuAction(QString::fromUtf16(item.actionName)), &QAction::triggered, this,
+                [this, &item] { DisplayFont::apply(*this, item); });
+    }
+}
+
+void MainWindow::connectRowActions()
+{
+    connect(m_tabs, &CatalogueTabs::nameClicked, this, [this](int row) {
+        m_infoLabel->setText(RowActions::descriptionText(m_tables, RowActions::descriptionSlotOfName(row)));
+    });
+    connect(m_tabs, &CatalogueTabs::dxNameClicked, this, [this] {
+        m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
+    });
+    connect(m_tabs, &CatalogueTabs::resetClicked, this,
+            [this](int row) { RowActions::resetRow(*m_tabs, m_tables, row); });
+    connect(m_tabs, &CatalogueTabs::dxResetClicked, this, [this] { RowActions::resetDirectX(*m_tabs); });
+}
+
+void MainWindow::showAbout()
+{
+    // One about window at a time; asking again brings it to the front.
+    if (!m_about)
+        m_about = new AboutWindow;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void MainWindow::initialise()
 {
+    // The window is not shown yet, so the box stands on its own.
+    m_prompts.inform(nullptr, u"Logo"_s, logoText());
     const QString version = ProgramVersion::current().titleText();
     setWindowTitle(version);
     m_downLabel->setText(version);
     m_infoLabel->setText(u"Command: (cvar name here)\r\nDescription: (description here)"_s);
     m_statusBarAction->setChecked(true);
     menuAction(u"arial"_s)->setChecked(true);
+    readDataFiles();
+    emit startupSoundRequested();
+}
+
+void MainWindow::readDataFiles()
+{
+    StartupData::Result read = StartupData::readStartupTables(m_dataFolder);
+    m_tables = std::move(read.tables);
+    if (!read.problems.isEmpty())
+        m_prompts.inform(nullptr, u"Data files"_s, StartupData::problemReport(read.problems));
 }
 
 RowAccess &MainWindow::rows()

@@ -3,7 +3,9 @@
 #include "catalogue/StartupTables.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+class AboutWindow;
 class CatalogueTabs;
 class LinePanel;
 class QLabel;
@@ -30,6 +32,8 @@ public:
 signals:
     // The user confirmed closing: this window and every other window of the program are closing.
     void closeConfirmed();
+    // Creation has reached the point where the start-up sound plays.
+    void startupSoundRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -40,6 +44,9 @@ private:
     void createMenus();
     QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption);
     void toggleStatusBar();
+    void connectRowActions();
+    void readDataFiles();
+    void showAbout();
     void setClientHeight(int twips);
 
     UserPrompts &m_prompts;
@@ -52,4 +59,5 @@ private:
     QAction *m_statusBarAction = nullptr;
     UpdateCommand *m_updater = nullptr;
     bool m_centred = false;
+    QPointer<AboutWindow> m_about;
 };

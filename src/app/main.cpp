@@ -1,5 +1,7 @@
 #include "app/AppController.h"
+#include "app/DataFolder.h"
 #include "app/QtUserPrompts.h"
+#include "app/SplashWindow.h"
 
 #include <QApplication>
 
@@ -12,8 +14,11 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtUserPrompts prompts;
-    AppController controller(prompts, QCoreApplication::applicationDirPath() + QStringLiteral("/data"),
+    AppController controller(prompts, DataFolder::locate(QCoreApplication::applicationDirPath()),
                              [] { QCoreApplication::quit(); });
-    controller.createMainWindow();
+    auto *splash = new SplashWindow; // it deletes itself when it closes
+    QObject::connect(splash, &SplashWindow::finished, &controller, &AppController::createMainWindow);
+    QObject::connect(splash, &SplashWindow::dismissed, &app, &QCoreApplication::quit);
+    splash->show();
     return QApplication::exec();
 }

@@ -41,9 +41,10 @@ private slots:
     {
         prompts = new ScriptedPrompts;
         programEnds = 0;
-        controller = new AppController(*prompts, QString(), [this] { ++programEnds; });
+        controller = new AppController(*prompts, QStringLiteral(TUNEWICK_BUILD_DATA_DIR), [this] { ++programEnds; });
         window = controller->createMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        prompts->clearShown(); // the start-up box
     }
 
     void cleanup()

@@ -84,6 +84,7 @@ private slots:
         prompts = new ScriptedPrompts;
         controller = new AppController(*prompts, QString(), [] {});
         window = controller->createMainWindow();
+        prompts->clearShown(); // the start-up boxes
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
 

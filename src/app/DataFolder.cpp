@@ -1,0 +1,21 @@
+#include "app/DataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace DataFolder {
+
+QString locate(const QString &programFolder)
+{
+    const QString beside = programFolder + u"/data"_s;
+    if (QFileInfo(beside).isDir())
+        return beside;
+    const QString installed = QDir::cleanPath(programFolder + u"/../share/tunewick/data"_s);
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return beside;
+}
+
+} // namespace DataFolder

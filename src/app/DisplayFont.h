@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class QWidget;
+
+// The display face of the main window's texts: Arial, Times New Roman or Courier New.
+namespace DisplayFont {
+
+struct Item {
+    const char16_t *actionName; // the menu item that chooses the face and carries its check mark
+    const char16_t *face;
+};
+
+inline constexpr std::array<Item, 3> items = {{
+    {u"arial", u"Arial"},
+    {u"times", u"Times New Roman"},
+    {u"courier", u"Courier New"},
+}};
+
+// Checks the item's menu entry and clears the other two, then sets the item's face on the
+// main window and the catalogue's texts that follow the display font. Size, weight and style
+// stay; every other control keeps its face.
+void apply(QWidget &mainWindow, const Item &item);
+
+} // namespace DisplayFont
