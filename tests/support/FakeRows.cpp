@@ -51,3 +51,8 @@ void FakeRows::selectDx(int member)
 {
     m_dx = member;
 }
+
+bool FakeRows::operator==(const FakeRows &other) const
+{
+    return m_states == other.m_states && m_sliders == other.m_sliders && m_dx == other.m_dx;
+}

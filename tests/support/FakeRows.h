@@ -19,7 +19,7 @@ public:
     std::optional<int> selectedDx() const override;
     void selectDx(int member) override;
 
-    bool operator==(const FakeRows &other) const = default;
+    bool operator==(const FakeRows &other) const;
 
 private:
     std::array<RowState, Catalogue::threeStateCount> m_states{};

@@ -1,0 +1,39 @@
+#include "input/ConfigReader.h"
+#include "support/FakeRows.h"
+
+#include <QBuffer>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+// Reads the input as a whole file and again in chunks of a size the input chooses: the rows must
+// end the same, and reading the file a second time must change nothing.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const qsizetype chunk = 1 + data[0] % 16;
+    const QByteArray file(reinterpret_cast<const char *>(data) + 1, static_cast<qsizetype>(size - 1));
+
+    FakeRows whole;
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    ConfigReader::read(buffer, whole);
+
+    FakeRows pieces;
+    ConfigReader reader(pieces);
+    for (qsizetype at = 0; at < file.size(); at += chunk)
+        reader.feed(QByteArrayView(file).sliced(at, std::min(chunk, file.size() - at)));
+    reader.finish();
+    if (!(whole == pieces))
+        std::abort();
+
+    FakeRows again = whole;
+    buffer.seek(0);
+    ConfigReader::read(buffer, again);
+    if (!(again == whole))
+        std::abort();
+    return 0;
+}
