@@ -9,13 +9,13 @@
 #include "app/UserPrompts.h"
 #include "catalogue/CatalogueLayout.h"
 #include "catalogue/CatalogueTabs.h"
-#include "output/PreviewCommand.h"
-#include "output/SaveCommand.h"
-#include "input/OpenCommand.h"
-#include "input/PresetCommands.h"
-#include "update/UpdateCommand.h"
 #include "catalogue/RowActions.h"
 #include "catalogue/StartupData.h"
+#include "input/OpenCommand.h"
+#include "input/PresetCommands.h"
+#include "output/PreviewCommand.h"
+#include "output/SaveCommand.h"
+#include "update/UpdateCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,7 +30,7 @@ namespace {
 
 constexpr int clientWidth = 6735;
 constexpr int clientHeight = 8415;
-constexpr int statusBarCut = 975;   // the description area and its frame
+constexpr int statusBarCut = 975; // the description area and its frame
 
 QFont designFont()
 {
@@ -65,8 +65,7 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
     createMenus();
     connect(menuAction(u"prv"_s), &QAction::triggered, new PreviewCommand(rows(), m_tables, this),
             &PreviewCommand::run);
-    connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this),
-            &SaveCommand::run);
+    connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this), &SaveCommand::run);
     new OpenCommand(*this, m_prompts);
     new PresetCommands(*this, m_prompts);
     connectRowActions();
@@ -82,8 +81,8 @@ void MainWindow::createCentralArea()
     setCentralWidget(m_client);
 
     m_tabs = new CatalogueTabs(m_client);
-    m_tabs->setGeometry(Twips::rect(CatalogueLayout::stripLeft, CatalogueLayout::stripTop,
-                                    CatalogueLayout::stripWidth, CatalogueLayout::stripHeight));
+    m_tabs->setGeometry(Twips::rect(CatalogueLayout::stripLeft, CatalogueLayout::stripTop, CatalogueLayout::stripWidth,
+                                    CatalogueLayout::stripHeight));
 
     m_downLabel = new QLabel(u"Downlabel"_s, m_client);
     m_downLabel->setObjectName(u"downlabel"_s);
@@ -128,9 +127,9 @@ void MainWindow::createMenus()
 
     QMenu *options = bar->addMenu(u"&Options"_s);
     options->setObjectName(u"opt"_s);
-    for (const auto &[name, caption] : {std::pair{u"arial"_s, u"Font: Arial"_s},
-                                        std::pair{u"times"_s, u"Font: Times New Roman"_s},
-                                        std::pair{u"courier"_s, u"Font: Courier New"_s}})
+    for (const auto &[name, caption] :
+         {std::pair{u"arial"_s, u"Font: Arial"_s}, std::pair{u"times"_s, u"Font: Times New Roman"_s},
+          std::pair{u"courier"_s, u"Font: Courier New"_s}})
         addMenuItem(options, name, caption)->setCheckable(true);
     // A divider drawn as text: an ordinary item that does nothing.
     addMenuItem(options, u"err"_s, u"--------------"_s);

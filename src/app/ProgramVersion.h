@@ -10,7 +10,7 @@ struct ProgramVersion {
 
     static ProgramVersion current();
 
-    QString titleText() const;   // "Tunewick 1.5"
-    QString labelText() const;   // "Version 1.5"
+    QString titleText() const;    // "Tunewick 1.5"
+    QString labelText() const;    // "Version 1.5"
     int comparisonNumber() const; // major + revision, compared with the published number
 };

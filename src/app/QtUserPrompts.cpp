@@ -14,8 +14,7 @@ int runBox(QWidget *parent, const QString &title, const QString &text, QMessageB
     return box.exec();
 }
 
-std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request,
-                                     QFileDialog::AcceptMode mode)
+std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);

@@ -10,9 +10,9 @@ class QWidget;
 // A file dialog as the program asks for it.
 struct FileDialogRequest {
     QString title;
-    QStringList filters;        // e.g. "All Files (*.*)", ".cfg Files (*.cfg)"
-    int selectedFilter = 0;     // index into filters
-    QString fileName;           // offered name, may be empty
+    QStringList filters;    // e.g. "All Files (*.*)", ".cfg Files (*.cfg)"
+    int selectedFilter = 0; // index into filters
+    QString fileName;       // offered name, may be empty
 };
 
 // Every modal question the program asks goes through here, so tests can script the answers.

@@ -28,17 +28,17 @@ struct SliderRange {
 inline constexpr int noRowIndex = -1;
 
 struct Setting {
-    int rowIndex;             // control-array index; noRowIndex for the DirectX row
-    std::string_view name;    // console variable name, the caption of the row's label
+    int rowIndex;          // control-array index; noRowIndex for the DirectX row
+    std::string_view name; // console variable name, the caption of the row's label
     Tab tab;
     Kind kind;
     Reset reset;
-    SliderRange slider;       // slider rows only
+    SliderRange slider; // slider rows only
     int descriptionSlot;
 };
 
-inline constexpr int threeStateCount = 37;  // rows 0..36
-inline constexpr int sliderCount = 14;      // rows 90..103
+inline constexpr int threeStateCount = 37; // rows 0..36
+inline constexpr int sliderCount = 14;     // rows 90..103
 inline constexpr int firstSliderRow = 90;
 inline constexpr int settingCount = threeStateCount + sliderCount + 1;
 inline constexpr int descriptionSlotCount = settingCount;
@@ -46,23 +46,29 @@ inline constexpr int descriptionSlotCount = settingCount;
 inline constexpr std::string_view dxName = "mat_dxlevel";
 inline constexpr int dxLevelCount = 6;
 inline constexpr std::array<int, dxLevelCount> dxLevels = {50, 60, 70, 80, 81, 90};
-inline constexpr std::array<std::string_view, dxLevelCount> dxCaptions = {
-    "DirectX 5.0", "DirectX 6.0", "DirectX 7.0", "DirectX 8.0", "DirectX 8.1", "DirectX 9.0"};
+inline constexpr std::array<std::string_view, dxLevelCount> dxCaptions = {"DirectX 5.0", "DirectX 6.0", "DirectX 7.0",
+                                                                          "DirectX 8.0", "DirectX 8.1", "DirectX 9.0"};
 inline constexpr int dxResetMember = 5;
 
 // All 52 settings: three-state rows 0..36, the DirectX row, slider rows 90..103.
 std::span<const Setting> settings();
 
-const Setting &threeStateRow(int rowIndex);   // 0..36
-const Setting &sliderRow(int sliderNumber);   // 0..13, the slider of row 90 + k
+const Setting &threeStateRow(int rowIndex); // 0..36
+const Setting &sliderRow(int sliderNumber); // 0..13, the slider of row 90 + k
 const Setting &directXRow();
 
-constexpr bool isThreeStateRow(int rowIndex) { return rowIndex >= 0 && rowIndex < threeStateCount; }
+constexpr bool isThreeStateRow(int rowIndex)
+{
+    return rowIndex >= 0 && rowIndex < threeStateCount;
+}
 constexpr bool isSliderRow(int rowIndex)
 {
     return rowIndex >= firstSliderRow && rowIndex < firstSliderRow + sliderCount;
 }
-constexpr int sliderNumber(int sliderRowIndex) { return sliderRowIndex - firstSliderRow; }
+constexpr int sliderNumber(int sliderRowIndex)
+{
+    return sliderRowIndex - firstSliderRow;
+}
 
 std::string_view tabCaption(Tab tab);
 

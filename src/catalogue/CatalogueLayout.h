@@ -23,7 +23,7 @@ int firstRowTop(Catalogue::Tab tab);
 
 struct RowGeometry {
     int resetLeft;
-    int choiceLeft;  // the option box or the slider
+    int choiceLeft; // the option box or the slider
     int nameLeft;
 };
 RowGeometry rowGeometry(const Catalogue::Setting &setting);

@@ -47,8 +47,7 @@ private:
     void addSliderRow(const Catalogue::Setting &setting, int top);
     void addDirectXRow(const Catalogue::Setting &setting);
     ClickableLabel *addNameLabel(const Catalogue::Setting &setting, QWidget *canvas, int left, int top);
-    QPushButton *addResetButton(const QString &objectName, const QString &variable, QWidget *canvas, int left,
-                                int top);
+    QPushButton *addResetButton(const QString &objectName, const QString &variable, QWidget *canvas, int left, int top);
     QWidget *canvas(Catalogue::Tab tab) const;
     ClickableLabel *nameLabel(int rowIndex) const;
 

@@ -14,9 +14,9 @@ namespace DataFileText {
 QString decode(QByteArrayView bytes);
 
 struct Lines {
-    QStringList lines;             // verbatim, without their line ends
-    bool moreFollow = false;       // the file goes on after the last line taken
-    std::optional<QString> error;  // why the file could not be read
+    QStringList lines;            // verbatim, without their line ends
+    bool moreFollow = false;      // the file goes on after the last line taken
+    std::optional<QString> error; // why the file could not be read
 };
 
 // The first maxLines lines. CR LF, CR alone, LF alone and the end of the text each end a line;

@@ -63,8 +63,7 @@ std::optional<QByteArray> numberShape(QStringView text)
     return (body.startsWith(u'+') ? body.mid(1) : body).toLatin1();
 }
 
-template<typename Int>
-std::optional<Int> toWhole(QStringView text)
+template<typename Int> std::optional<Int> toWhole(QStringView text)
 {
     const std::optional<double> number = parseNumber(text);
     if (!number)

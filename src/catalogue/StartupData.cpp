@@ -23,8 +23,7 @@ QString toQString(std::string_view text)
 }
 
 // Reads one file; reports it when it cannot be read or holds more lines than maxLines.
-std::optional<QStringList> readFile(const QString &path, int maxLines, const QString &tooLong,
-                                    QList<Problem> &problems)
+std::optional<QStringList> readFile(const QString &path, int maxLines, const QString &tooLong, QList<Problem> &problems)
 {
     DataFileText::Lines read = DataFileText::readLines(path, maxLines);
     if (read.error) {
@@ -57,10 +56,10 @@ void readDescriptions(const QString &dataFolder, StartupTables &tables, QList<Pr
 void readSliderDefaults(const QString &dataFolder, StartupTables &tables, QList<Problem> &problems)
 {
     const QString path = filePath(dataFolder, sldefFile);
-    const auto lines = readFile(path, Catalogue::sliderCount,
-                                u"holds more than %1 slider values; the lines after line %1 were left out."_s.arg(
-                                    Catalogue::sliderCount),
-                                problems);
+    const auto lines = readFile(
+        path, Catalogue::sliderCount,
+        u"holds more than %1 slider values; the lines after line %1 were left out."_s.arg(Catalogue::sliderCount),
+        problems);
     if (!lines)
         return; // already reported; every slider then keeps its place
     for (qsizetype k = 0; k < lines->size(); ++k)

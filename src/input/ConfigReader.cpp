@@ -16,8 +16,7 @@ constexpr qint64 chunkSize = 64 * 1024;
 // A value with any other character is not a number, so the line can be passed over unkept.
 bool canBeInNumber(char byte)
 {
-    return (byte >= '0' && byte <= '9') || byte == '.' || byte == '+' || byte == '-' || byte == 'e'
-           || byte == 'E';
+    return (byte >= '0' && byte <= '9') || byte == '.' || byte == '+' || byte == '-' || byte == 'e' || byte == 'E';
 }
 
 } // namespace
@@ -111,7 +110,7 @@ void ConfigReader::take(char byte)
         if (byte == ' ') {
             startValue();
         } else if (m_name.size() >= m_longestName) {
-            m_phase = Phase::PassOver;   // longer than any row's name
+            m_phase = Phase::PassOver; // longer than any row's name
         } else {
             // Every byte stands for one character (Latin-1); row names are plain ASCII.
             m_name.append(QChar(uchar(byte)));
@@ -153,7 +152,7 @@ void ConfigReader::takeValue(char byte)
     } else if (canBeInNumber(byte) && !m_blankAfterValue) {
         m_value.append(QChar(uchar(byte)));
     } else {
-        m_phase = Phase::PassOver;   // not a number, or blanks inside one
+        m_phase = Phase::PassOver; // not a number, or blanks inside one
     }
 }
 

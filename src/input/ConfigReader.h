@@ -30,7 +30,7 @@ private:
     enum class Target { ThreeState, Slider, DirectX };
     struct RowRef {
         Target target;
-        int index;   // row index, slider number, or unused for the DirectX row
+        int index; // row index, slider number, or unused for the DirectX row
     };
     // Where the current line stands.
     enum class Phase { LineStart, Name, Value, PassOver };
@@ -53,7 +53,7 @@ private:
     Phase m_phase = Phase::LineStart;
     QString m_name;
     RowRef m_row{Target::ThreeState, 0};
-    QString m_value;   // the value without its quotes and the blanks around it
+    QString m_value; // the value without its quotes and the blanks around it
     bool m_valueStarted = false;
     bool m_valueClosedWithQuote = false;
     bool m_blankAfterValue = false;

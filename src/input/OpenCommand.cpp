@@ -19,8 +19,7 @@ OpenCommand::OpenCommand(MainWindow &window, UserPrompts &prompts)
 
 void OpenCommand::run()
 {
-    const FileDialogRequest request{u"Open a config"_s, {u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s}, 1,
-                                    m_lastFile};
+    const FileDialogRequest request{u"Open a config"_s, {u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s}, 1, m_lastFile};
     const std::optional<QString> path = m_prompts.askOpenFileName(&m_window, request);
     if (!path)
         return;

@@ -16,8 +16,7 @@ PresetCommands::PresetCommands(MainWindow &window, UserPrompts &prompts)
 {
     for (const auto &[item, file] : {std::pair{u"highq"_s, u"highq.cst"_s}, std::pair{u"defq"_s, u"defq.cst"_s},
                                      std::pair{u"hfps"_s, u"hfps.cst"_s}, std::pair{u"dhfps"_s, u"dhfps.cst"_s}}) {
-        connect(window.menuAction(item), &QAction::triggered, this,
-                [this, item, file] { apply(item, file); });
+        connect(window.menuAction(item), &QAction::triggered, this, [this, item, file] { apply(item, file); });
     }
 }
 
@@ -28,9 +27,9 @@ void PresetCommands::apply(const QString &objectName, const QString &fileName)
     if (const auto *problem = std::get_if<PresetFile::Problem>(&parsed)) {
         // The box is titled with the preset's own caption, without its menu accelerator.
         const QString title = m_window.menuAction(objectName)->text().remove(u'&');
-        m_prompts.inform(&m_window, title,
-                         u"The preset file %1 was not applied.\n%2"_s.arg(QDir::toNativeSeparators(path),
-                                                                        problem->text));
+        m_prompts.inform(
+            &m_window, title,
+            u"The preset file %1 was not applied.\n%2"_s.arg(QDir::toNativeSeparators(path), problem->text));
         return;
     }
     PresetFile::apply(std::get<QList<PresetFile::Step>>(parsed), m_window.rows());

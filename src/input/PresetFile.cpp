@@ -18,10 +18,9 @@ bool isLineEnd(QChar c)
 // "Item 6 (cl_ejectbrass)": counted from 1 for the reader, with the row it sets.
 QString itemLabel(int item)
 {
-    const std::string_view name = item < Catalogue::threeStateCount
-                                      ? Catalogue::threeStateRow(item).name
-                                      : item < itemCount ? Catalogue::sliderRow(item - Catalogue::threeStateCount).name
-                                                         : std::string_view();
+    const std::string_view name = item < Catalogue::threeStateCount ? Catalogue::threeStateRow(item).name
+                                  : item < itemCount ? Catalogue::sliderRow(item - Catalogue::threeStateCount).name
+                                                     : std::string_view();
     if (name.empty())
         return u"Item %1"_s.arg(item + 1);
     return u"Item %1 (%2)"_s.arg(item + 1).arg(QLatin1StringView(name.data(), qsizetype(name.size())));

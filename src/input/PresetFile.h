@@ -19,14 +19,14 @@ inline constexpr int itemCount = 37 + 14;
 // What one item does.
 struct Step {
     int item = 0;
-    RowState state = RowState::Default;   // On or Off for a three-state item
-    int sliderValue = 0;                  // for a slider item
+    RowState state = RowState::Default; // On or Off for a three-state item
+    int sliderValue = 0;                // for a slider item
 };
 
 // Why a file was not applied. `item` counts from 0; -1 when the problem is the file as a whole.
 struct Problem {
     int item = -1;
-    QString text;   // a sentence for the user, naming the item
+    QString text; // a sentence for the user, naming the item
 };
 
 using Parsed = std::variant<QList<Step>, Problem>;

@@ -41,8 +41,7 @@ void SaveCommand::run()
     const QString shownName = QDir::toNativeSeparators(*chosen);
     const QFileInfo target(*chosen);
     if (target.exists() && !target.isDir()
-        && !m_prompts.askYesNo(m_window, title,
-                               u"%1 already exists.\nDo you want to replace it?"_s.arg(shownName)))
+        && !m_prompts.askYesNo(m_window, title, u"%1 already exists.\nDo you want to replace it?"_s.arg(shownName)))
         return;
 
     if (const std::optional<QString> reason = writeFileAtomically(*chosen, composeFileText(m_rows)))

@@ -16,7 +16,7 @@ using ConfigValue = std::variant<std::monostate, std::int16_t, std::int32_t, QSt
 
 // The values the Preview command collects from the rows for the preview window.
 struct ValueTable {
-    static constexpr int dxEntry = Catalogue::threeStateCount;   // the mat_dxlevel entry
+    static constexpr int dxEntry = Catalogue::threeStateCount; // the mat_dxlevel entry
     static constexpr int cvarCount = Catalogue::threeStateCount + 1;
 
     // Entries 0..36 belong to the three-state row of the same index; entry 37 to the DirectX row.

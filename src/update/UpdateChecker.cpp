@@ -72,8 +72,8 @@ void UpdateChecker::start()
 
 void UpdateChecker::onRedirected(const QUrl &target)
 {
-    const bool sameServer = target.scheme().compare(m_url.scheme(), Qt::CaseInsensitive) == 0 &&
-                            target.host().compare(m_url.host(), Qt::CaseInsensitive) == 0;
+    const bool sameServer = target.scheme().compare(m_url.scheme(), Qt::CaseInsensitive) == 0
+                            && target.host().compare(m_url.host(), Qt::CaseInsensitive) == 0;
     if (!sameServer) {
         finish(Outcome::Failed);
         return;

@@ -13,8 +13,8 @@ QString messageFor(UpdateChecker::Outcome outcome)
 {
     switch (outcome) {
     case UpdateChecker::Outcome::NewVersion:
-        return u"New version available! Go to "_s + QString::fromUtf8(BuildInfo::downloadPage) +
-               u" to download it now!"_s;
+        return u"New version available! Go to "_s + QString::fromUtf8(BuildInfo::downloadPage)
+               + u" to download it now!"_s;
     case UpdateChecker::Outcome::CurrentVersion:
         return u"You already have the current version!"_s;
     case UpdateChecker::Outcome::Failed:

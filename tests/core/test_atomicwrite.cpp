@@ -69,8 +69,7 @@ class TestAtomicWrite : public QObject {
             program = QStandardPaths::findExecutable(u"setpriv"_s);
             if (program.isEmpty())
                 qFatal("setpriv is needed to test as an unprivileged user");
-            arguments = QStringList{u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, child}
-                        + arguments;
+            arguments = QStringList{u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, child} + arguments;
         }
         QProcess process;
         process.start(program, arguments);
@@ -125,7 +124,7 @@ private slots:
         const QString real = path(u"real/autoexec.cfg"_s);
         const QString link = path(u"tunewick.cfg"_s);
         QVERIFY(writeFile(real, oldBytes));
-        QVERIFY(QFile::link(u"real/autoexec.cfg"_s, link));   // relative, as users make them
+        QVERIFY(QFile::link(u"real/autoexec.cfg"_s, link)); // relative, as users make them
 
         QCOMPARE(writeFileAtomically(link, newBytes), std::nullopt);
         QVERIFY(QFileInfo(link).isSymLink());
@@ -155,14 +154,15 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         if (situation == u"tmpfs"_s) {
             if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k,mode=0755") != 0)
-                QSKIP("cannot mount a tmpfs here (needs root and mount rights); the file size limit covers a full disk");
+                QSKIP(
+                    "cannot mount a tmpfs here (needs root and mount rights); the file size limit covers a full disk");
             mountPoint = folder;
         }
         const QString oldFile = folder + u"/tunewick.cfg"_s;
         QVERIFY(writeFile(oldFile, oldBytes));
 
         QString target = oldFile;
-        QString keptFile = oldFile;   // must be byte-identical afterwards
+        QString keptFile = oldFile; // must be byte-identical afterwards
         QByteArray keptBytes = oldBytes;
         if (situation == u"missing"_s)
             target = folder + u"/missing/tunewick.cfg"_s;
@@ -201,9 +201,9 @@ private slots:
 
         std::optional<QString> error;
         if (unprivileged || situation == u"file size limit"_s) {
-            const ChildResult child = saveInChild(target, newBytes, unprivileged,
-                                                  situation == u"file size limit"_s ? std::optional<qint64>(100)
-                                                                                    : std::nullopt);
+            const ChildResult child =
+                saveInChild(target, newBytes, unprivileged,
+                            situation == u"file size limit"_s ? std::optional<qint64>(100) : std::nullopt);
             QCOMPARE(child.exitCode, 1);
             error = child.reason;
         } else {

@@ -50,18 +50,17 @@ private slots:
         // r_propsmaxdist 1 then 0 (last wins, below the range); rate 52800 above it.
         QTest::newRow("09 LF, trailing comments")
             << u"09-css-musosoft-autoexec.cfg"_s
-            << RowChanges{{34, 1}, {102, 132}, {20, 0}, {33, 0}, {32, 0}, {3, 0}, {101, 50000}, {25, 1}, {0, 0},
-                       {90, 0}, {95, 100}, {4, 1}, {5, 0}, {2, 0}, {19, 0}, {11, 1}, {14, 1}, {15, 1}, {17, 1},
-                       {18, 1}, {92, 50}, {23, 1}, {26, 0}, {27, 1}, {29, 0}};
+            << RowChanges{{34, 1}, {102, 132}, {20, 0},  {33, 0}, {32, 0}, {3, 0},  {101, 50000}, {25, 1}, {0, 0},
+                          {90, 0}, {95, 100},  {4, 1},   {5, 0},  {2, 0},  {19, 0}, {11, 1},      {14, 1}, {15, 1},
+                          {17, 1}, {18, 1},    {92, 50}, {23, 1}, {26, 0}, {27, 1}, {29, 0}};
         // Quoted values; "95" is no DirectX level; "0" // ragdolls keeps its closing quote and comment.
-        QTest::newRow("11 quoted values")
-            << u"11-css-notwlsn-autoexec.cfg"_s
-            << RowChanges{{101, 50000}, {99, 66}, {98, 66}, {32, 0}, {3, 0}, {20, 0}, {19, 1}, {25, 1}, {102, 300},
-                       {33, 0}, {34, 1}};
-        const RowChanges desoot{{dxRow, 4}, {102, 1}, {101, 50000}, {32, 0}, {98, 66}, {99, 66}, {20, 0}, {29, 0},
-                             {92, 0}, {91, 0}, {3, 0}, {14, 0}, {11, 0}, {17, 0}, {12, 1}, {25, 0}, {2, 0},
-                             {5, 0}, {18, 0}, {13, 1}, {16, 1}, {23, 0}, {0, 0}, {95, 100}, {1, 0}, {6, 0},
-                             {15, 0}, {22, 0}};
+        QTest::newRow("11 quoted values") << u"11-css-notwlsn-autoexec.cfg"_s
+                                          << RowChanges{{101, 50000}, {99, 66}, {98, 66},   {32, 0}, {3, 0}, {20, 0},
+                                                        {19, 1},      {25, 1},  {102, 300}, {33, 0}, {34, 1}};
+        const RowChanges desoot{{dxRow, 4}, {102, 1}, {101, 50000}, {32, 0}, {98, 66}, {99, 66}, {20, 0},
+                                {29, 0},    {92, 0},  {91, 0},      {3, 0},  {14, 0},  {11, 0},  {17, 0},
+                                {12, 1},    {25, 0},  {2, 0},       {5, 0},  {18, 0},  {13, 1},  {16, 1},
+                                {23, 0},    {0, 0},   {95, 100},    {1, 0},  {6, 0},   {15, 0},  {22, 0}};
         QTest::newRow("18 unquoted, LF") << u"18-tf2-desoot-fps-autoexec.cfg"_s << desoot;
         QTest::newRow("18 unquoted, CR LF") << u"crlf/18-tf2-desoot-fps-autoexec.cfg"_s << desoot;
         // Names padded to a column before a quoted value: the value part starts with blanks, so its

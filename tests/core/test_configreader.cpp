@@ -105,27 +105,34 @@ private slots:
         QTest::newRow("comments only") << "//a\r\n// b\r\n//\r\n"_ba << RowChanges{};
         QTest::newRow("last line wins") << "cl_showfps 1\r\nfov 80\r\ncl_showfps 0\r\nfov 100\r\n"_ba
                                         << RowChanges{{33, 0}, {103, 100}};
-        QTest::newRow("unknown later line keeps earlier") << "cl_showfps 1\r\ncl_showfps on\r\n"_ba
-                                                          << RowChanges{{33, 1}};
+        QTest::newRow("unknown later line keeps earlier")
+            << "cl_showfps 1\r\ncl_showfps on\r\n"_ba << RowChanges{{33, 1}};
         QTest::newRow("LF line ends") << "cl_showfps 1\nfov 90\nmat_dxlevel 70\n"_ba
                                       << RowChanges{{33, 1}, {103, 90}, {dxRow, 2}};
         QTest::newRow("CR line ends") << "cl_showfps 1\rfov 90\r"_ba << RowChanges{{33, 1}, {103, 90}};
         QTest::newRow("mixed line ends") << "cl_showfps 1\nfov 90\r\n\r\nrate 30000\rcl_smooth 0\n\rmat_bloom 1"_ba
                                          << RowChanges{{33, 1}, {103, 90}, {101, 30000}, {3, 0}, {10, 1}};
-        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" "cl_showfps 1\r\nfov 90"_ba << RowChanges{{33, 1}, {103, 90}};
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF"
+                                            "cl_showfps 1\r\nfov 90"_ba
+                                         << RowChanges{{33, 1}, {103, 90}};
         QTest::newRow("byte-order mark only") << "\xEF\xBB\xBF"_ba << RowChanges{};
-        QTest::newRow("byte-order mark later is text") << "fov 90\r\n\xEF\xBB\xBF" "cl_showfps 1"_ba
+        QTest::newRow("byte-order mark later is text") << "fov 90\r\n\xEF\xBB\xBF"
+                                                          "cl_showfps 1"_ba
                                                        << RowChanges{{103, 90}};
-        QTest::newRow("start of a byte-order mark is text") << "\xEF\xBB" "cl_showfps 1\nfov 90"_ba
+        QTest::newRow("start of a byte-order mark is text") << "\xEF\xBB"
+                                                               "cl_showfps 1\nfov 90"_ba
                                                             << RowChanges{{103, 90}};
-        QTest::newRow("Latin-1 blank is no separator") << "cl_showfps\xA0" "1"_ba << RowChanges{};
+        QTest::newRow("Latin-1 blank is no separator") << "cl_showfps\xA0"
+                                                          "1"_ba
+                                                       << RowChanges{};
         QTest::newRow("NUL in value") << QByteArray("fov 9\0\nrate 20000", 17) << RowChanges{{101, 20000}};
         QTest::newRow("NUL in name") << QByteArray("fov\0 90\ncl_showfps 1", 20) << RowChanges{{33, 1}};
 
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i)
             garbage.append(char((i * 7919 + 13) % 256));
-        QTest::newRow("binary garbage") << garbage + "\r\nfov 90\r\n" + garbage + "\ncl_showfps 1" << RowChanges{{103, 90}, {33, 1}};
+        QTest::newRow("binary garbage") << garbage + "\r\nfov 90\r\n" + garbage + "\ncl_showfps 1"
+                                        << RowChanges{{103, 90}, {33, 1}};
 
         QTest::newRow("a saved config") << "//============\r\n//  Tunewick\r\n//============\r\n\r\n"
                                            "cl_phys_props_enable 1\r\ncl_ragdoll_physics_enable 0\r\n"
@@ -168,11 +175,11 @@ private slots:
     void readsThroughLinesOfMegabytes()
     {
         QByteArray text = "fov 90\n";
-        text += QByteArray(3 * 1024 * 1024, 'x');   // a name longer than any row's
+        text += QByteArray(3 * 1024 * 1024, 'x'); // a name longer than any row's
         text += "\nrate 30000\ncl_showfps ";
-        text += QByteArray(3 * 1024 * 1024, 'y');   // a value that is no number
+        text += QByteArray(3 * 1024 * 1024, 'y'); // a value that is no number
         text += "\nfps_max ";
-        text += QByteArray(3 * 1024 * 1024, ' ');   // blanks around a number are allowed
+        text += QByteArray(3 * 1024 * 1024, ' '); // blanks around a number are allowed
         text += "250\ncl_smooth 0";
         const FakeRows rows = readDevice(text);
         COMPARE_ROWS(rows, rowsWith({{103, 90}, {101, 30000}, {102, 250}, {3, 0}}));

@@ -15,11 +15,11 @@ namespace {
 StartupTables handMadeTables()
 {
     StartupTables tables;
-    const QStringList defval{u"1"_s, u"1"_s, u"1"_s, u"1"_s,   u"0"_s, u"1"_s, u"0"_s, u"1"_s,   u"1"_s,
-                             u"1"_s, u"1"_s, u"1"_s, u"1"_s,   u"0"_s, u"1"_s, u"1"_s, u"1"_s,   u"1"_s,
-                             u"1"_s, u"0"_s, u"0  "_s, u""_s,  u"0"_s, u"1"_s, u"1"_s, u"1"_s,   u"1"_s,
-                             u"1"_s, u"1"_s, u"0"_s, u"1"_s,   u"1"_s, u"0.1"_s, u"0"_s, u"0"_s, u"0"_s,
-                             u"1 // hide"_s, u"never shown"_s};
+    const QStringList defval{u"1"_s,   u"1"_s, u"1"_s, u"1"_s, u"0"_s,         u"1"_s,          u"0"_s, u"1"_s,
+                             u"1"_s,   u"1"_s, u"1"_s, u"1"_s, u"1"_s,         u"0"_s,          u"1"_s, u"1"_s,
+                             u"1"_s,   u"1"_s, u"1"_s, u"0"_s, u"0  "_s,       u""_s,           u"0"_s, u"1"_s,
+                             u"1"_s,   u"1"_s, u"1"_s, u"1"_s, u"1"_s,         u"0"_s,          u"1"_s, u"1"_s,
+                             u"0.1"_s, u"0"_s, u"0"_s, u"0"_s, u"1 // hide"_s, u"never shown"_s};
     for (int i = 0; i < defval.size(); ++i)
         tables.defval[i] = defval[i];
     return tables;
@@ -34,7 +34,7 @@ void setMixedState(FakeRows &rows)
     rows.select(32, RowState::On);
     rows.selectDx(4);
     rows.setSliderValue(0, 0);
-    rows.setSliderValue(2, 99999);   // beyond the end: the slider keeps its maximum
+    rows.setSliderValue(2, 99999); // beyond the end: the slider keeps its maximum
     rows.setSliderValue(10, 1);
     rows.setSliderValue(11, 50000);
     rows.setSliderValue(13, 90);
@@ -225,7 +225,7 @@ private slots:
         if (state == u"mixed"_s)
             setMixedState(rows);
         const QString text = previewOf(rows);
-        QCOMPARE(text.split(u"\r\n"_s), expected.split(u"\r\n"_s));   // line by line, for a readable failure
+        QCOMPARE(text.split(u"\r\n"_s), expected.split(u"\r\n"_s)); // line by line, for a readable failure
         QCOMPARE(text, expected);
         QCOMPARE(text.split(u"\r\n"_s).size(), 60);
     }
@@ -235,48 +235,46 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("right after start") << u"start"_s << fileHeader + initialSliderLines + fileFooter;
-        QTest::newRow("rows, DirectX 8.1 and sliders set")
-            << u"mixed"_s
-            << fileHeader
-                   + "cl_phys_props_enable 1\r\n"
-                     "cl_ragdoll_physics_enable 0\r\n"
-                     "r_drawrain 1\r\n"
-                     "cl_interp 1\r\n"
-                     "cl_phys_props_max 0\r\n"
-                     "mp_decals 200\r\n"
-                     "r_decals 4096\r\n"
-                     "r_dispradius 500\r\n"
-                     "r_dispfullradius 400\r\n"
-                     "r_propsmaxdist 1200\r\n"
-                     "r_rainradius 1500\r\n"
-                     "r_rainsplashpercentage 20\r\n"
-                     "cl_updaterate 20\r\n"
-                     "cl_cmdrate 30\r\n"
-                     "cl_rate 1\r\n"
-                     "rate 50000\r\n"
-                     "fps_max 300\r\n"
-                     "fov 90\r\n"
-                     "mat_dxlevel 81\r\n"
-                   + fileFooter;
-        QTest::newRow("every slider at its minimum, DirectX 9.0")
-            << u"minimum"_s
-            << fileHeader
-                   + "cl_phys_props_max 0\r\n"
-                     "mp_decals 0\r\n"
-                     "r_decals 0\r\n"
-                     "r_dispradius 50\r\n"
-                     "r_dispfullradius 50\r\n"
-                     "r_propsmaxdist 100\r\n"
-                     "r_rainradius 0\r\n"
-                     "r_rainsplashpercentage 0\r\n"
-                     "cl_updaterate 1\r\n"
-                     "cl_cmdrate 1\r\n"
-                     "cl_rate 1\r\n"
-                     "rate 10000\r\n"
-                     "fps_max 1\r\n"
-                     "fov 1\r\n"
-                     "mat_dxlevel 90\r\n"
-                   + fileFooter;
+        QTest::newRow("rows, DirectX 8.1 and sliders set") << u"mixed"_s
+                                                           << fileHeader
+                                                                  + "cl_phys_props_enable 1\r\n"
+                                                                    "cl_ragdoll_physics_enable 0\r\n"
+                                                                    "r_drawrain 1\r\n"
+                                                                    "cl_interp 1\r\n"
+                                                                    "cl_phys_props_max 0\r\n"
+                                                                    "mp_decals 200\r\n"
+                                                                    "r_decals 4096\r\n"
+                                                                    "r_dispradius 500\r\n"
+                                                                    "r_dispfullradius 400\r\n"
+                                                                    "r_propsmaxdist 1200\r\n"
+                                                                    "r_rainradius 1500\r\n"
+                                                                    "r_rainsplashpercentage 20\r\n"
+                                                                    "cl_updaterate 20\r\n"
+                                                                    "cl_cmdrate 30\r\n"
+                                                                    "cl_rate 1\r\n"
+                                                                    "rate 50000\r\n"
+                                                                    "fps_max 300\r\n"
+                                                                    "fov 90\r\n"
+                                                                    "mat_dxlevel 81\r\n"
+                                                                  + fileFooter;
+        QTest::newRow("every slider at its minimum, DirectX 9.0") << u"minimum"_s
+                                                                  << fileHeader
+                                                                         + "cl_phys_props_max 0\r\n"
+                                                                           "mp_decals 0\r\n"
+                                                                           "r_decals 0\r\n"
+                                                                           "r_dispradius 50\r\n"
+                                                                           "r_dispfullradius 50\r\n"
+                                                                           "r_propsmaxdist 100\r\n"
+                                                                           "r_rainradius 0\r\n"
+                                                                           "r_rainsplashpercentage 0\r\n"
+                                                                           "cl_updaterate 1\r\n"
+                                                                           "cl_cmdrate 1\r\n"
+                                                                           "cl_rate 1\r\n"
+                                                                           "rate 10000\r\n"
+                                                                           "fps_max 1\r\n"
+                                                                           "fov 1\r\n"
+                                                                           "mat_dxlevel 90\r\n"
+                                                                         + fileFooter;
         QTest::newRow("every slider at its maximum, every row Off")
             << u"maximum"_s
             << fileHeader
@@ -330,7 +328,7 @@ private slots:
 
     void directXLine_data()
     {
-        QTest::addColumn<int>("member");   // -1: none selected
+        QTest::addColumn<int>("member"); // -1: none selected
         QTest::addColumn<QString>("previewLine");
         QTest::addColumn<QByteArray>("fileEnd");
         const QByteArray lastSlider = "fov 75\r\n";

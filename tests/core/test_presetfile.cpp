@@ -33,7 +33,7 @@ QList<PresetFile::Step> stepsOf(const PresetFile::Parsed &parsed)
     if (const auto *problem = std::get_if<PresetFile::Problem>(&parsed))
         qWarning("unexpected problem: %s", qPrintable(problem->text));
     return std::get_if<QList<PresetFile::Step>>(&parsed) ? std::get<QList<PresetFile::Step>>(parsed)
-                                                          : QList<PresetFile::Step>();
+                                                         : QList<PresetFile::Step>();
 }
 
 QByteArray sourceFile(const QString &name)
@@ -50,10 +50,10 @@ private slots:
     void readsItems_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<int>("item");          // the item looked at
-        QTest::addColumn<int>("state");         // three-state item: 1 On, 0 Off
-        QTest::addColumn<int>("sliderValue");   // slider item
-        QTest::addColumn<int>("count");         // items in the file
+        QTest::addColumn<int>("item");        // the item looked at
+        QTest::addColumn<int>("state");       // three-state item: 1 On, 0 Off
+        QTest::addColumn<int>("sliderValue"); // slider item
+        QTest::addColumn<int>("count");       // items in the file
 
         QTest::newRow("first item 1 is On") << withItem(0, "1") << 0 << 1 << 0 << 51;
         QTest::newRow("first item 3 is Off") << withItem(0, "3") << 0 << 0 << 0 << 51;
@@ -103,29 +103,31 @@ private slots:
         QTest::newRow("blanks only") << withItem(2, "  ") << 2 << u"Item 3 (cl_show_splashes) is empty."_s;
         QTest::newRow("empty quotes") << withItem(2, "\"\"") << 2 << u"Item 3 (cl_show_splashes) is empty."_s;
         QTest::newRow("trailing comma") << "1,3,"_ba << 2 << u"Item 3 (cl_show_splashes) is empty."_s;
-        QTest::newRow("comma before line end") << "1,\r\n3"_ba << 1 << u"Item 2 (cl_ragdoll_physics_enable) is empty."_s;
-        QTest::newRow("slider kind at a three-state") << withItem(5, "0") << 5
-                                                      << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
-        QTest::newRow("kind 2 at a three-state") << withItem(36, "2") << 36
-                                                 << u"Item 37 (gameui_hide) must end in 1 (On) or 3 (Off)."_s;
-        QTest::newRow("On kind at a slider") << withItem(37, "0.301") << 37
-                                             << u"Item 38 (cl_phys_props_max) is a slider value and must not end in 1 or 3."_s;
-        QTest::newRow("Off kind at a slider") << withItem(50, "3") << 50
-                                              << u"Item 51 (fov) is a slider value and must not end in 1 or 3."_s;
+        QTest::newRow("comma before line end")
+            << "1,\r\n3"_ba << 1 << u"Item 2 (cl_ragdoll_physics_enable) is empty."_s;
+        QTest::newRow("slider kind at a three-state")
+            << withItem(5, "0") << 5 << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
+        QTest::newRow("kind 2 at a three-state")
+            << withItem(36, "2") << 36 << u"Item 37 (gameui_hide) must end in 1 (On) or 3 (Off)."_s;
+        QTest::newRow("On kind at a slider")
+            << withItem(37, "0.301") << 37
+            << u"Item 38 (cl_phys_props_max) is a slider value and must not end in 1 or 3."_s;
+        QTest::newRow("Off kind at a slider")
+            << withItem(50, "3") << 50 << u"Item 51 (fov) is a slider value and must not end in 1 or 3."_s;
         QTest::newRow("no kind digit") << withItem(0, "on") << 0
                                        << u"Item 1 (cl_phys_props_enable) does not end in a digit."_s;
-        QTest::newRow("blank after the digit") << withItem(0, "1 ") << 0
-                                               << u"Item 1 (cl_phys_props_enable) does not end in a digit."_s;
-        QTest::newRow("value beyond 16 bits") << withItem(48, "0.40000") << 48
-                                              << u"Item 49 (rate) does not hold a whole number from -32768 to 32767."_s;
-        QTest::newRow("value no number") << withItem(37, "x.1e5") << 37
-                                         << u"Item 38 (cl_phys_props_max) does not hold a whole number from -32768 to 32767."_s;
-        QTest::newRow("no closing quote") << withItem(4, "\"3") << 4
-                                          << u"Item 5 (cl_c4dynamiclight) has no closing quote."_s;
-        QTest::newRow("closing quote on a later line") << "1,\"3\r\n\",1"_ba << 1
-                                                       << u"Item 2 (cl_ragdoll_physics_enable) has no closing quote."_s;
-        QTest::newRow("text after the closing quote") << withItem(4, "\"3\"1") << 4
-                                                      << u"Item 5 (cl_c4dynamiclight) has text after its closing quote."_s;
+        QTest::newRow("blank after the digit")
+            << withItem(0, "1 ") << 0 << u"Item 1 (cl_phys_props_enable) does not end in a digit."_s;
+        QTest::newRow("value beyond 16 bits")
+            << withItem(48, "0.40000") << 48 << u"Item 49 (rate) does not hold a whole number from -32768 to 32767."_s;
+        QTest::newRow("value no number") << withItem(
+            37, "x.1e5") << 37 << u"Item 38 (cl_phys_props_max) does not hold a whole number from -32768 to 32767."_s;
+        QTest::newRow("no closing quote")
+            << withItem(4, "\"3") << 4 << u"Item 5 (cl_c4dynamiclight) has no closing quote."_s;
+        QTest::newRow("closing quote on a later line")
+            << "1,\"3\r\n\",1"_ba << 1 << u"Item 2 (cl_ragdoll_physics_enable) has no closing quote."_s;
+        QTest::newRow("text after the closing quote")
+            << withItem(4, "\"3\"1") << 4 << u"Item 5 (cl_c4dynamiclight) has text after its closing quote."_s;
     }
 
     void refusesMalformedFiles()
@@ -195,8 +197,8 @@ private slots:
         const QList<PresetFile::Step> steps = stepsOf(PresetFile::parse(sourceFile(u"defq.cst"_s)));
         QCOMPARE(steps.size(), PresetFile::itemCount);
         for (int row = 0; row < Catalogue::threeStateCount; ++row) {
-            const RowState reset = Catalogue::threeStateRow(row).reset == Catalogue::Reset::On ? RowState::On
-                                                                                               : RowState::Off;
+            const RowState reset =
+                Catalogue::threeStateRow(row).reset == Catalogue::Reset::On ? RowState::On : RowState::Off;
             QCOMPARE(steps.at(row).state, reset);
         }
     }

@@ -125,8 +125,8 @@ private slots:
             << QByteArray("  a, \"b\" ,c  \r\n\t'd'\r\n") << 5 << QStringList{"  a, \"b\" ,c  ", "\t'd'"} << false;
         QTest::newRow("exactly the limit") << QByteArray("a\r\nb\r\n") << 2 << QStringList{"a", "b"} << false;
         QTest::newRow("beyond the limit") << QByteArray("a\r\nb\r\nc") << 2 << QStringList{"a", "b"} << true;
-        QTest::newRow("empty line beyond the limit") << QByteArray("a\r\nb\r\n\r\n") << 2 << QStringList{"a", "b"}
-                                                     << true;
+        QTest::newRow("empty line beyond the limit")
+            << QByteArray("a\r\nb\r\n\r\n") << 2 << QStringList{"a", "b"} << true;
     }
 
     void splitLines()

@@ -25,11 +25,10 @@ class TestInputCommands : public QObject {
     ScriptedPrompts *prompts = nullptr;
     AppController *controller = nullptr;
     MainWindow *window = nullptr;
-    QTemporaryDir *folder = nullptr;   // the data folder, and where configs are written
+    QTemporaryDir *folder = nullptr; // the data folder, and where configs are written
     int programEnds = 0;
 
-    template<typename T>
-    T *control(const QString &name) const
+    template<typename T> T *control(const QString &name) const
     {
         T *found = controller->mainWindow()->findChild<T *>(name);
         if (!found)
@@ -194,7 +193,7 @@ private slots:
         QByteArray text;
         for (int i = 0; i < Catalogue::threeStateCount; ++i)
             text += "1,";
-        text += "0.5000,0,0,0,0,0,0,0,0,0,0,0.40,0.400,-20";   // 5000 > 1000; 40 < 10000; 400 > 300; -20 < 1
+        text += "0.5000,0,0,0,0,0,0,0,0,0,0,0.40,0.400,-20"; // 5000 > 1000; 40 < 10000; 400 > 300; -20 < 1
         writeFile(u"dhfps.cst"_s, text);
         window->menuAction(u"dhfps"_s)->trigger();
         QVERIFY(prompts->shown().isEmpty());
@@ -207,7 +206,7 @@ private slots:
 
     void malformedPresetChangesNothingAndSaysWhy_data()
     {
-        QTest::addColumn<QByteArray>("text");     // empty: no file at all
+        QTest::addColumn<QByteArray>("text"); // empty: no file at all
         QTest::addColumn<QString>("problem");
 
         QByteArray full;
@@ -218,8 +217,8 @@ private slots:
         QTest::newRow("empty item") << "1,1,,1"_ba << u"Item 3 (cl_show_splashes) is empty."_s;
         QTest::newRow("On at a slider") << full.left(full.size() - 3) + ",1"
                                         << u"Item 51 (fov) is a slider value and must not end in 1 or 3."_s;
-        QTest::newRow("slider value at a three-state") << "1,1,1,1,1,300"_ba
-                                                       << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
+        QTest::newRow("slider value at a three-state")
+            << "1,1,1,1,1,300"_ba << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
         QTest::newRow("not 16 bits") << full.left(full.size() - 2) + "0.70000"
                                      << u"Item 51 (fov) does not hold a whole number from -32768 to 32767."_s;
     }
@@ -255,7 +254,8 @@ private slots:
         const ScriptedPrompts::Shown &box = prompts->shown().constFirst();
         QCOMPARE(box.kind, ScriptedPrompts::Kind::YesNo);
         QCOMPARE(box.title, u"New file"_s);
-        QCOMPARE(box.text, u"Are you sure you want to start a new form?\r\n        (current setting will not be saved)"_s);
+        QCOMPARE(box.text,
+                 u"Are you sure you want to start a new form?\r\n        (current setting will not be saved)"_s);
         QCOMPARE(controller->mainWindow(), window);
         QVERIFY(window->isVisible());
         QCOMPARE(changedRows(window->rows()), before);
@@ -287,7 +287,7 @@ private slots:
         window->menuAction(u"arial"_s)->setChecked(false);
         prompts->answerFile(writeFile(u"mine.cfg"_s, "fov 80\n"));
         window->menuAction(u"open"_s)->trigger();
-        QWidget other;   // stands for the preview or about window
+        QWidget other; // stands for the preview or about window
         other.show();
 
         QPointer<MainWindow> old = window;

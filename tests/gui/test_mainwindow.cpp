@@ -22,8 +22,7 @@ class TestMainWindow : public QObject {
     MainWindow *window = nullptr;
     int programEnds = 0;
 
-    template<typename T>
-    T *control(const QString &name) const
+    template<typename T> T *control(const QString &name) const
     {
         T *found = window->findChild<T *>(name);
         if (!found)
@@ -151,10 +150,10 @@ private slots:
                     captions << u"  "_s + item->text();
             }
         }
-        QCOMPARE(captions, (QStringList{"&File", "  New", "  Open", "  Save", "  Exit", "&Options",
-                                        "  Font: Arial", "  Font: Times New Roman", "  Font: Courier New",
-                                        "  --------------", "  Preview", "  Status Bar", "Update", "&Presets",
-                                        "  High Quality", "  Default", "  High FPS", "  Die Hard FPS", "&About"}));
+        QCOMPARE(captions, (QStringList{"&File", "  New", "  Open", "  Save", "  Exit", "&Options", "  Font: Arial",
+                                        "  Font: Times New Roman", "  Font: Courier New", "  --------------",
+                                        "  Preview", "  Status Bar", "Update", "&Presets", "  High Quality",
+                                        "  Default", "  High FPS", "  Die Hard FPS", "&About"}));
         QVERIFY(window->menuAction(u"err"_s)->isEnabled());
         QVERIFY(!window->menuAction(u"err"_s)->isCheckable());
     }
@@ -249,7 +248,8 @@ private slots:
         QCOMPARE(control<QAbstractButton>(u"dxbutton"_s)->accessibleName(), u"Reset mat_dxlevel"_s);
         QCOMPARE(control<QSlider>(u"Slider_13"_s)->accessibleName(), u"fov"_s);
         for (QAbstractButton *button : window->catalogueTabs()->findChildren<QAbstractButton *>())
-            QVERIFY2(!button->text().isEmpty() || !button->accessibleName().isEmpty(), qPrintable(button->objectName()));
+            QVERIFY2(!button->text().isEmpty() || !button->accessibleName().isEmpty(),
+                     qPrintable(button->objectName()));
     }
 
     void tabOrderFollowsTheRows()

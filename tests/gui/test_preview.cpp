@@ -39,10 +39,7 @@ class TestPreview : public QObject {
     static QStringList previewLines() { return previewText()->toPlainText().split(u'\n'); }
 
     void preview() const { window->menuAction(u"prv"_s)->trigger(); }
-    QString defaultLine(int row) const
-    {
-        return window->rows().caption(row) + u' ' + window->tables().defval[row];
-    }
+    QString defaultLine(int row) const { return window->rows().caption(row) + u' ' + window->tables().defval[row]; }
 
 private slots:
     void init()

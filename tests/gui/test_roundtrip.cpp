@@ -1,7 +1,7 @@
 #include "app/AppController.h"
 #include "app/MainWindow.h"
-#include "catalogue/RowAccess.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/RowAccess.h"
 #include "support/RowChanges.h"
 #include "support/ScriptedPrompts.h"
 

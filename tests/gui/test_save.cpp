@@ -64,8 +64,7 @@ class TestSave : public QObject {
     MainWindow *window = nullptr;
     std::unique_ptr<QTemporaryDir> tmp;
 
-    template<typename T>
-    T *control(const QString &name) const
+    template<typename T> T *control(const QString &name) const
     {
         T *found = window->findChild<T *>(name);
         if (!found)
@@ -74,7 +73,10 @@ class TestSave : public QObject {
     }
     void save() const { window->menuAction(u"inst"_s)->trigger(); }
     QString path(const QString &name) const { return tmp->filePath(name); }
-    QStringList files() const { return QDir(tmp->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+    QStringList files() const
+    {
+        return QDir(tmp->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
 
 private slots:
     void init()

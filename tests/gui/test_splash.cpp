@@ -47,8 +47,7 @@ class TestSplash : public QObject {
     int handOvers = 0;
     int dismissals = 0;
 
-    template<typename T = QWidget>
-    T *control(const QString &name) const
+    template<typename T = QWidget> T *control(const QString &name) const
     {
         if (splash->objectName() == name)
             return qobject_cast<T *>(splash.data());

@@ -11,7 +11,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QtEndian>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -19,6 +18,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -59,8 +59,7 @@ class TestStartup : public QObject {
     MainWindow *window = nullptr;
     QString dataFolder;
 
-    template<typename T = QWidget>
-    T *control(const QString &name) const
+    template<typename T = QWidget> T *control(const QString &name) const
     {
         T *found = window->findChild<T *>(name);
         if (!found)
@@ -184,10 +183,10 @@ private slots:
         const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
         QCOMPARE(bytes.left(4), "RIFF");
         QCOMPARE(bytes.mid(8, 8), "WAVEfmt ");
-        QCOMPARE(u16(20), 1);     // PCM
-        QCOMPARE(u16(22), 1);     // one channel
+        QCOMPARE(u16(20), 1);      // PCM
+        QCOMPARE(u16(22), 1);      // one channel
         QCOMPARE(u32(24), 11025u); // samples per second
-        QCOMPARE(u16(34), 8);     // bits per sample
+        QCOMPARE(u16(34), 8);      // bits per sample
         QCOMPARE(bytes.mid(36, 4), "data");
         QCOMPARE(u32(40), 9790u);
         QCOMPARE(bytes.size(), 44 + 9790);
@@ -202,8 +201,8 @@ private slots:
         QTest::newRow("missing file") << u"desc.cst"_s << QByteArray() << u"cannot be read"_s << 500;
         QTest::newRow("too many entries") << u"sldef.cst"_s << QByteArray(15 * 4, 'x').replace("xxxx", "100\n")
                                           << u"holds more than 14 slider values"_s << 100;
-        QTest::newRow("ends inside a description") << u"desc.cst"_s << QByteArray("a\r\nb\r\n")
-                                                   << u"ends inside a description"_s << 500;
+        QTest::newRow("ends inside a description")
+            << u"desc.cst"_s << QByteArray("a\r\nb\r\n") << u"ends inside a description"_s << 500;
         QTest::newRow("bad slider value") << u"sldef.cst"_s << QByteArray("300\r\n200\r\n2048\r\nabc\r\n")
                                           << u"line 4 (r_dispradius) is \"abc\""_s << 700;
     }
@@ -349,16 +348,16 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QString, face);
-        QStringList following{u"sstab"_s,    u"uplabel_0"_s, u"uplabel_1"_s, u"uplabel_2"_s, u"downlabel"_s,
-                              u"infolbl"_s,  u"default_0"_s, u"cmd_0"_s,     u"default_36"_s, u"cmd_36"_s,
-                              u"default_90"_s, u"cmd_90"_s,  u"default_103"_s, u"cmd_103"_s};
+        QStringList following{u"sstab"_s,      u"uplabel_0"_s, u"uplabel_1"_s,   u"uplabel_2"_s,  u"downlabel"_s,
+                              u"infolbl"_s,    u"default_0"_s, u"cmd_0"_s,       u"default_36"_s, u"cmd_36"_s,
+                              u"default_90"_s, u"cmd_90"_s,    u"default_103"_s, u"cmd_103"_s};
         for (int i = 0; i < 6; ++i)
             following << u"dx_%1"_s.arg(i);
         for (int i = 0; i < 4; ++i)
             following << u"warning_%1"_s.arg(i);
         for (int i = 0; i < 13; ++i)
             following << u"choice_%1"_s.arg(i);
-        const QStringList keptArial{u"uplabel_3"_s, u"uplabel_4"_s, u"Label1"_s, u"dxcmd"_s,
+        const QStringList keptArial{u"uplabel_3"_s, u"uplabel_4"_s, u"Label1"_s,  u"dxcmd"_s,
                                     u"notdone_1"_s, u"dxbutton"_s,  u"Slider_0"_s};
         const QStringList keptCourier{u"Option1_0"_s, u"Option0_0"_s, u"Option1_36"_s, u"Option0_36"_s};
 
@@ -404,8 +403,9 @@ private slots:
         QVERIFY(!about->isModal());
         QCOMPARE(about->findChild<QLabel *>(u"Label1"_s)->text(), u"Tunewick"_s);
         QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.5"_s);
-        QVERIFY(about->findChild<QLabel *>(u"lblDescription"_s)->text().contains(
-            QString::fromUtf8(BuildInfo::contactEmail)));
+        QVERIFY(about->findChild<QLabel *>(u"lblDescription"_s)
+                    ->text()
+                    .contains(QString::fromUtf8(BuildInfo::contactEmail)));
         QCOMPARE(about->findChild<QLabel *>(u"lblDisclaimer"_s)->text(), QString());
         QVERIFY(!about->findChild<QLabel *>(u"lblTitle"_s)->text().isEmpty());
 

@@ -68,8 +68,8 @@ void LocalHttpServer::accept()
 void LocalHttpServer::respond(QTcpSocket *socket, const QByteArray &status, const QByteArray &body,
                               const QByteArray &extraHeaders)
 {
-    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body);
+    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: "
+                  + QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body);
     closeByServer(socket);
 }
 

@@ -10,7 +10,7 @@
 // A change from the window's initial state, for writing expected row states compactly.
 struct RowChange {
     static constexpr int dxRow = -1;
-    int row;     // three-state row 0..36 (value 1 On, 0 Off), slider row 90..103 (its value), or dxRow (member)
+    int row; // three-state row 0..36 (value 1 On, 0 Off), slider row 90..103 (its value), or dxRow (member)
     int value;
 };
 using RowChanges = QList<RowChange>;
