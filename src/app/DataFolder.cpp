@@ -9,10 +9,10 @@ namespace DataFolder {
 
 QString locate(const QString &programFolder)
 {
-    const QString beside = programFolder + u"/data"_s;
+    QString beside = programFolder + u"/data"_s;
     if (QFileInfo(beside).isDir())
         return beside;
-    const QString installed = QDir::cleanPath(programFolder + u"/../share/tunewick/data"_s);
+    QString installed = QDir::cleanPath(programFolder + u"/../share/tunewick/data"_s);
     if (QFileInfo(installed).isDir())
         return installed;
     return beside;

@@ -97,7 +97,7 @@ const Setting &threeStateRow(int rowIndex)
 const Setting &sliderRow(int sliderNumber)
 {
     assert(sliderNumber >= 0 && sliderNumber < sliderCount);
-    return table[static_cast<size_t>(firstSliderPosition + sliderNumber)];
+    return table[static_cast<size_t>(firstSliderPosition) + static_cast<size_t>(sliderNumber)];
 }
 
 const Setting &directXRow()

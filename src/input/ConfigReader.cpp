@@ -10,7 +10,7 @@ namespace {
 
 constexpr char byteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
 constexpr qsizetype byteOrderMarkSize = sizeof(byteOrderMark);
-constexpr qint64 chunkSize = 64 * 1024;
+constexpr qint64 chunkSize = qint64{64} * 1024;
 
 // Every character a number can hold besides the blanks around it (sign, digits, point, exponent).
 // A value with any other character is not a number, so the line can be passed over unkept.
@@ -143,7 +143,9 @@ void ConfigReader::takeValue(char byte)
     m_valueStarted = true;
     if (m_valueClosedWithQuote) {
         m_phase = Phase::PassOver;
-    } else if (byte == '"') {
+        return;
+    }
+    if (byte == '"') {
         // An opening quote is simply dropped; any later one can only be the closing quote.
         m_valueClosedWithQuote = !first;
     } else if (byte == ' ' || byte == '\t') {

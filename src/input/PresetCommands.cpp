@@ -14,8 +14,9 @@ PresetCommands::PresetCommands(MainWindow &window, UserPrompts &prompts)
     , m_window(window)
     , m_prompts(prompts)
 {
-    for (const auto &[item, file] : {std::pair{u"highq"_s, u"highq.cst"_s}, std::pair{u"defq"_s, u"defq.cst"_s},
-                                     std::pair{u"hfps"_s, u"hfps.cst"_s}, std::pair{u"dhfps"_s, u"dhfps.cst"_s}}) {
+    for (const QString &item : {u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s}) {
+        // Each preset's file is named after its menu item.
+        const QString file = item + u".cst"_s;
         connect(window.menuAction(item), &QAction::triggered, this, [this, item, file] { apply(item, file); });
     }
 }

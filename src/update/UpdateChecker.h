@@ -19,7 +19,7 @@ public:
     Q_ENUM(Outcome)
 
     static constexpr std::chrono::milliseconds defaultDeadline{60'000};
-    static constexpr qint64 defaultBodyCap = 64 * 1024;
+    static constexpr qint64 defaultBodyCap = qint64{64} * 1024;
 
     // documentUrl: where the version document is. The deadline covers the whole check, redirects
     // and a slow body included; a body larger than bodyCap bytes is a failed transfer.

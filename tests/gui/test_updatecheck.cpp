@@ -79,9 +79,12 @@ class TestUpdateCheck : public QObject {
         QVERIFY(!updater()->checker().isRunning());
         auto *on = window->findChild<QAbstractButton *>(u"Option1_3"_s);
         QVERIFY(on);
+        auto *off = window->findChild<QAbstractButton *>(u"Option0_3"_s);
+        QVERIFY(off);
         QTest::mouseClick(on, Qt::LeftButton);
         QCOMPARE(window->rows().rowState(3), RowState::On);
-        window->rows().select(3, RowState::Default);
+        QTest::mouseClick(off, Qt::LeftButton);
+        QCOMPARE(window->rows().rowState(3), RowState::Off);
     }
 
 private slots:
