@@ -11,13 +11,14 @@ namespace DisplayFont {
 
 struct Item {
     const char16_t *actionName; // the menu item that chooses the face and carries its check mark
+    const char16_t *caption;    // that menu item's text
     const char16_t *face;
 };
 
 inline constexpr std::array<Item, 3> items = {{
-    {u"arial", u"Arial"},
-    {u"times", u"Times New Roman"},
-    {u"courier", u"Courier New"},
+    {u"arial", u"Font: Arial", u"Arial"},
+    {u"times", u"Font: Times New Roman", u"Times New Roman"},
+    {u"courier", u"Font: Courier New", u"Courier New"},
 }};
 
 // Checks the item's menu entry and clears the other two, then sets the item's face on the

@@ -63,11 +63,7 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
 
     createCentralArea();
     createMenus();
-    connect(menuAction(u"prv"_s), &QAction::triggered, new PreviewCommand(rows(), m_tables, this),
-            &PreviewCommand::run);
-    connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this), &SaveCommand::run);
-    new OpenCommand(*this, m_prompts);
-    new PresetCommands(*this, m_prompts);
+    connectCommands();
     connectRowActions();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -127,10 +123,8 @@ void MainWindow::createMenus()
 
     QMenu *options = bar->addMenu(u"&Options"_s);
     options->setObjectName(u"opt"_s);
-    for (const auto &[name, caption] :
-         {std::pair{u"arial"_s, u"Font: Arial"_s}, std::pair{u"times"_s, u"Font: Times New Roman"_s},
-          std::pair{u"courier"_s, u"Font: Courier New"_s}})
-        addMenuItem(options, name, caption)->setCheckable(true);
+    for (const DisplayFont::Item &item : DisplayFont::items)
+        addMenuItem(options, QString::fromUtf16(item.actionName), QString::fromUtf16(item.caption))->setCheckable(true);
     // A divider drawn as text: an ordinary item that does nothing.
     addMenuItem(options, u"err"_s, u"--------------"_s);
     addMenuItem(options, u"prv"_s, u"Preview"_s);
@@ -140,8 +134,6 @@ void MainWindow::createMenus()
 
     QAction *update = bar->addAction(u"Update"_s);
     update->setObjectName(u"update"_s);
-    m_updater = new UpdateCommand(m_prompts, this);
-    connect(update, &QAction::triggered, m_updater, &UpdateCommand::run);
 
     QMenu *presets = bar->addMenu(u"&Presets"_s);
     presets->setObjectName(u"presets"_s);
@@ -152,8 +144,19 @@ void MainWindow::createMenus()
 
     QAction *about = bar->addAction(u"&About"_s);
     about->setObjectName(u"about"_s);
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
 
+// Each command lives in an object of its own, owned by this window. File, New is the
+// controller's: it replaces the window.
+void MainWindow::connectCommands()
+{
+    connect(menuAction(u"prv"_s), &QAction::triggered, new PreviewCommand(rows(), m_tables, this),
+            &PreviewCommand::run);
+    connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this), &SaveCommand::run);
+    new OpenCommand(*this, m_prompts);
+    new PresetCommands(*this, m_prompts);
+    connect(menuAction(u"update"_s), &QAction::triggered, new UpdateCommand(m_prompts, this), &UpdateCommand::run);
+    connect(menuAction(u"about"_s), &QAction::triggered, this, &MainWindow::showAbout);
     for (const DisplayFont::Item &item : DisplayFont::items) {
         connect(menuAction(QString::fromUtf16(item.actionName)), &QAction::triggered, this,
                 [this, &item] { DisplayFont::apply(*this, item); });

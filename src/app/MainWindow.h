@@ -10,7 +10,6 @@ class CatalogueTabs;
 class LinePanel;
 class QLabel;
 class RowAccess;
-class UpdateCommand;
 class UserPrompts;
 
 // The main window `main`: the tab strip with the catalogue, its menus and the Status Bar.
@@ -44,6 +43,7 @@ private:
     void createMenus();
     QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption);
     void toggleStatusBar();
+    void connectCommands();
     void connectRowActions();
     void readDataFiles();
     void showAbout();
@@ -57,7 +57,6 @@ private:
     QLabel *m_downLabel = nullptr;
     QLabel *m_infoLabel = nullptr;
     QAction *m_statusBarAction = nullptr;
-    UpdateCommand *m_updater = nullptr;
     bool m_centred = false;
     QPointer<AboutWindow> m_about;
 };
