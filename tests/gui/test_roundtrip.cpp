@@ -1,69 +1,52 @@
-#include "app/AppController.h"
-#include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/RowAccess.h"
+#include "support/AppFixture.h"
 #include "support/RowChanges.h"
-#include "support/ScriptedPrompts.h"
 
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-// What Save writes, Open reads back: through the real window, the real dialogs scripted.
+// What Save writes, Open reads back: through the real window, the dialogs scripted.
 class TestRoundTrip : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    ScriptedPrompts *prompts = nullptr;
-    AppController *controller = nullptr;
-
-    MainWindow *window() const { return controller->mainWindow(); }
-    void trigger(const char *action) { window()->menuAction(QLatin1StringView(action))->trigger(); }
+    std::unique_ptr<AppFixture> app;
 
     void save(const QString &path)
     {
-        prompts->answerFile(path);
+        app->prompts.answerFile(path);
         if (QFile::exists(path))
-            prompts->answerYesNo(true);
-        trigger("inst");
+            app->prompts.answerYesNo(true);
+        app->trigger(u"inst"_s);
     }
     void open(const QString &path)
     {
-        prompts->answerFile(path);
-        trigger("open");
+        app->prompts.answerFile(path);
+        app->trigger(u"open"_s);
     }
 
 private slots:
     void init()
     {
-        prompts = new ScriptedPrompts;
-        controller = new AppController(*prompts, folder.path(), [] {});
-        controller->createMainWindow();
+        app = std::make_unique<AppFixture>();
+        app->start();
     }
-
-    void cleanup()
-    {
-        prompts->answerYesNo(true);
-        window()->close();
-        QTRY_VERIFY(!window());
-        delete controller;
-        delete prompts;
-    }
+    void cleanup() { QVERIFY(app->finish()); }
 
     void saveNewOpenRestoresEveryRow_data()
     {
         QTest::addColumn<quint32>("seed");
-        for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u})
+        for (quint32 seed = 1; seed <= 8; ++seed)
             QTest::addRow("seed %u", seed) << seed;
     }
     void saveNewOpenRestoresEveryRow()
     {
         QFETCH(quint32, seed);
         QRandomGenerator random(seed);
-        RowAccess &rows = window()->rows();
+        RowAccess &rows = app->window()->rows();
         for (int i = 0; i < Catalogue::threeStateCount; ++i)
             rows.select(i, random.bounded(2) ? RowState::On : RowState::Off);
         for (int k = 0; k < Catalogue::sliderCount; ++k) {
@@ -75,27 +58,26 @@ private slots:
             rows.selectDx(member);
         const QStringList chosen = changedRows(rows);
 
-        const QString path = folder.filePath(u"round.cfg"_s);
+        const QString path = app->dataPath(u"round.cfg"_s);
         save(path);
-        prompts->answerYesNo(true); // "New file"
-        prompts->answerYesNo(true); // "Finished?"
-        trigger("new");
-        QTRY_VERIFY(window());
-        QVERIFY(changedRows(window()->rows()).isEmpty());
+        app->prompts.answerYesNo(true); // "New file"
+        app->prompts.answerYesNo(true); // "Finished?"
+        app->trigger(u"new"_s);
+        QVERIFY(changedRows(app->window()->rows()).isEmpty());
         open(path);
-        QCOMPARE(changedRows(window()->rows()), chosen);
-        QVERIFY(prompts->allAnswersUsed());
+        QCOMPARE(changedRows(app->window()->rows()), chosen);
+        QVERIFY(app->prompts.allAnswersUsed());
     }
 
     void openingWhatWasJustSavedChangesNothing()
     {
-        RowAccess &rows = window()->rows();
+        RowAccess &rows = app->window()->rows();
         rows.select(3, RowState::On);
         rows.select(32, RowState::Off);
         rows.setSliderValue(8, 100);
         rows.selectDx(4);
         const QStringList before = changedRows(rows);
-        const QString path = folder.filePath(u"same.cfg"_s);
+        const QString path = app->dataPath(u"same.cfg"_s);
         save(path);
         open(path);
         QCOMPARE(changedRows(rows), before);
