@@ -1,7 +1,6 @@
 #include "app/QtUserPrompts.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -9,65 +8,45 @@
 
 using namespace Qt::StringLiterals;
 
-// Checks the real boxes once: a timer inspects and answers the modal box while it runs.
+// The real boxes, once: a timer looks at the modal box while it runs and answers it with a key.
 class TestQtUserPrompts : public QObject {
     Q_OBJECT
-private slots:
-    void yesNoBoxHasNoIconAndYesAsDefault()
+
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QList<QMessageBox::StandardButton> buttons; // the default one first
+    QStringList texts;                          // title, text, and whether shown as plain text
+
+    void answerNextBox(Qt::Key key)
     {
-        QtUserPrompts prompts;
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::Warning;
-        QList<QMessageBox::StandardButton> buttons;
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        Qt::TextFormat format = Qt::RichText;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [this, key] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
-            title = box->windowTitle();
-            text = box->text();
             icon = box->icon();
-            format = box->textFormat();
+            texts = {box->windowTitle(), box->text(), box->textFormat() == Qt::PlainText ? u"plain"_s : u"rich"_s};
+            buttons = {box->standardButton(box->defaultButton())};
             for (QAbstractButton *b : box->buttons())
                 buttons << box->standardButton(b);
-            defaultButton = box->standardButton(box->defaultButton());
-            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, key);
         });
-        const bool yes = prompts.askYesNo(nullptr, u"Finished?"_s, u"<b>Are you sure you want to exit?</b>"_s);
-        QVERIFY(yes);
-        QCOMPARE(title, u"Finished?"_s);
-        QCOMPARE(text, u"<b>Are you sure you want to exit?</b>"_s);
+    }
+
+private slots:
+    void yesNoAndInformBoxes()
+    {
+        QtUserPrompts prompts;
+        answerNextBox(Qt::Key_Return);
+        QVERIFY(prompts.askYesNo(nullptr, u"Finished?"_s, u"<b>Are you sure?</b>"_s));
+        QCOMPARE(texts, (QStringList{u"Finished?"_s, u"<b>Are you sure?</b>"_s, u"plain"_s}));
         QCOMPARE(icon, QMessageBox::NoIcon);
-        QCOMPARE(format, Qt::PlainText);
-        QCOMPARE(buttons.size(), 2);
-        QVERIFY(buttons.contains(QMessageBox::Yes) && buttons.contains(QMessageBox::No));
-        QCOMPARE(defaultButton, QMessageBox::Yes);
-    }
+        QCOMPARE(buttons.size(), 3);
+        QVERIFY(buttons[0] == QMessageBox::Yes && buttons.contains(QMessageBox::No));
 
-    void noAnswersFalse()
-    {
-        QtUserPrompts prompts;
-        QTimer::singleShot(0, [] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            box->button(QMessageBox::No)->click();
-        });
+        answerNextBox(Qt::Key_Escape);
         QVERIFY(!prompts.askYesNo(nullptr, u"New file"_s, u"?"_s));
-    }
 
-    void informHasOnlyOk()
-    {
-        QtUserPrompts prompts;
-        QList<QMessageBox::StandardButton> buttons;
-        QTimer::singleShot(0, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            for (QAbstractButton *b : box->buttons())
-                buttons << box->standardButton(b);
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
+        answerNextBox(Qt::Key_Escape);
         prompts.inform(nullptr, u"Updater"_s, u"You already have the current version!"_s);
-        QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+        QCOMPARE(buttons, (QList<QMessageBox::StandardButton>{QMessageBox::Ok, QMessageBox::Ok}));
     }
 };
 
