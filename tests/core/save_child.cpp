@@ -1,6 +1,4 @@
-// Runs one atomic save in a process of its own, so that a test can limit what the process may
-// do (a file size limit, another user):
-//   save_child PATH [FILE_SIZE_LIMIT] < BYTES
+// One atomic save in a process a test can limit (file size, user): save_child PATH [FILE_SIZE_LIMIT] < BYTES
 // Exits 0 when saved; prints the reason and exits 1 when not.
 #include "output/AtomicWrite.h"
 
@@ -12,23 +10,18 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2 || argc > 3)
-        return 2;
     if (argc == 3) {
         const rlim_t limit = std::stoull(argv[2]);
         const rlimit fileSize{limit, limit};
-        if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
-            return 2;
         // Past the limit a write fails with EFBIG instead of ending the process.
-        std::signal(SIGXFSZ, SIG_IGN);
+        if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0 || std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR)
+            return 2;
     }
     QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
+    if (argc < 2 || argc > 3 || !in.open(stdin, QIODevice::ReadOnly))
         return 2;
-    const QByteArray bytes = in.readAll();
-    if (const std::optional<QString> reason = writeFileAtomically(QFile::decodeName(argv[1]), bytes)) {
+    const std::optional<QString> reason = writeFileAtomically(QFile::decodeName(argv[1]), in.readAll());
+    if (reason)
         QTextStream(stdout) << *reason;
-        return 1;
-    }
-    return 0;
+    return reason ? 1 : 0;
 }

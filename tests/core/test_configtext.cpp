@@ -6,409 +6,141 @@
 #include <QLocale>
 #include <QTest>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
+
+using Setup = std::function<void(FakeRows &)>;
+Q_DECLARE_METATYPE(Setup)
 
 namespace {
 
-// Default value texts as a data folder might hold them: one with trailing blanks (20), one left
-// empty (21), one with inner blanks (36), and an unused entry after the three-state rows.
+// Default texts a data folder might hold: blanks after (20) and inside (36), an empty one (21), a spare.
 StartupTables handMadeTables()
 {
     StartupTables tables;
-    const QStringList defval{u"1"_s,   u"1"_s, u"1"_s, u"1"_s, u"0"_s,         u"1"_s,          u"0"_s, u"1"_s,
-                             u"1"_s,   u"1"_s, u"1"_s, u"1"_s, u"1"_s,         u"0"_s,          u"1"_s, u"1"_s,
-                             u"1"_s,   u"1"_s, u"1"_s, u"0"_s, u"0  "_s,       u""_s,           u"0"_s, u"1"_s,
-                             u"1"_s,   u"1"_s, u"1"_s, u"1"_s, u"1"_s,         u"0"_s,          u"1"_s, u"1"_s,
-                             u"0.1"_s, u"0"_s, u"0"_s, u"0"_s, u"1 // hide"_s, u"never shown"_s};
+    const QStringList defval =
+        u"1|1|1|1|0|1|0|1|1|1|1|1|1|0|1|1|1|1|1|0|0  ||0|1|1|1|1|1|1|0|1|1|0.1|0|0|0|1 // hide|never shown"_s.split(
+            u'|');
     for (int i = 0; i < defval.size(); ++i)
         tables.defval[i] = defval[i];
     return tables;
 }
 
-// Rows 0 On, 1 Off, 21 On, cl_interp On, DirectX 8.1, sliders at both ends and fov 90.
-void setMixedState(FakeRows &rows)
-{
-    rows.select(0, RowState::On);
-    rows.select(1, RowState::Off);
-    rows.select(21, RowState::On);
-    rows.select(32, RowState::On);
-    rows.selectDx(4);
-    rows.setSliderValue(0, 0);
-    rows.setSliderValue(2, 99999); // beyond the end: the slider keeps its maximum
-    rows.setSliderValue(10, 1);
-    rows.setSliderValue(11, 50000);
-    rows.setSliderValue(13, 90);
-}
-
 void setEverySlider(FakeRows &rows, bool toMaximum)
 {
-    for (int k = 0; k < Catalogue::sliderCount; ++k)
-        rows.setSliderValue(k, toMaximum ? 1'000'000 : -1'000'000);
+    for (int k = 0; k < Catalogue::sliderCount; ++k) {
+        const Catalogue::SliderRange &range = Catalogue::sliderRow(k).slider;
+        rows.setSliderValue(k, toMaximum ? range.max : range.min);
+    }
 }
 
-QString previewOf(const FakeRows &rows)
-{
-    ValueTable table;
-    collectValues(rows, handMadeTables(), table);
-    return composePreviewText(table);
-}
-
-const QString startPreview = u"//============\r\n"
-                             "//    Tunewick    \r\n"
-                             "//============\r\n"
-                             "\r\n"
-                             "cl_phys_props_enable 1\r\n"
-                             "cl_ragdoll_physics_enable 1\r\n"
-                             "cl_show_splashes 1\r\n"
-                             "cl_smooth 1\r\n"
-                             "cl_c4dynamiclight 0\r\n"
-                             "cl_ejectbrass 1\r\n"
-                             "cl_ragdoll_collide 0\r\n"
-                             "cl_show_bloodspray 1\r\n"
-                             "fog_enable 1\r\n"
-                             "fog_enable_water_fog 1\r\n"
-                             "mat_bloom 1\r\n"
-                             "mat_bumpmap 1\r\n"
-                             "mat_clipz 1\r\n"
-                             "mat_fastnobump 0\r\n"
-                             "mat_filterlightmaps 1\r\n"
-                             "mat_filtertextures 1\r\n"
-                             "mat_mipmaptextures 1\r\n"
-                             "mat_specular 1\r\n"
-                             "mat_trilinear 1\r\n"
-                             "mat_antialias 0\r\n"
-                             "mat_vsync 0  \r\n"
-                             "r_drawrain \r\n"
-                             "r_drawropes 0\r\n"
-                             "r_drawmodeldecals 1\r\n"
-                             "r_rainsimulate 1\r\n"
-                             "r_shadows 1\r\n"
-                             "r_waterdrawreflection 1\r\n"
-                             "r_waterdrawrefraction 1\r\n"
-                             "r_dispenablelod 1\r\n"
-                             "r_fastzreject 0\r\n"
-                             "cl_dynamiccrosshair 1\r\n"
-                             "cl_interpolate 1\r\n"
-                             "cl_interp 0.1\r\n"
-                             "cl_showfps 0\r\n"
-                             "con_enable 0\r\n"
-                             "mat_show_texture_memory_usage 0\r\n"
-                             "gameui_hide 1 // hide\r\n"
-                             "mat_dxlevel 90\r\n"
-                             "cl_phys_props_max 300\r\n"
-                             "mp_decals 200\r\n"
-                             "r_decals 2048\r\n"
-                             "r_dispradius 500\r\n"
-                             "r_dispfullradius 400\r\n"
-                             "r_propsmaxdist 1200\r\n"
-                             "r_rainradius 1500\r\n"
-                             "r_rainsplashpercentage 20\r\n"
-                             "cl_updaterate 20\r\n"
-                             "cl_cmdrate 30\r\n"
-                             "cl_rate 10000\r\n"
-                             "rate 25000\r\n"
-                             "fps_max 300\r\n"
-                             "fov 75\r\n"
-                             "\r\n"
-                             "//=====================\r\n"
-                             "echo :::Zorara l0aded:::\r\n"
-                             "//====================="_s;
-
-const QString mixedPreview = u"//============\r\n"
-                             "//    Tunewick    \r\n"
-                             "//============\r\n"
-                             "\r\n"
-                             "cl_phys_props_enable 1\r\n"
-                             "cl_ragdoll_physics_enable 0\r\n"
-                             "cl_show_splashes 1\r\n"
-                             "cl_smooth 1\r\n"
-                             "cl_c4dynamiclight 0\r\n"
-                             "cl_ejectbrass 1\r\n"
-                             "cl_ragdoll_collide 0\r\n"
-                             "cl_show_bloodspray 1\r\n"
-                             "fog_enable 1\r\n"
-                             "fog_enable_water_fog 1\r\n"
-                             "mat_bloom 1\r\n"
-                             "mat_bumpmap 1\r\n"
-                             "mat_clipz 1\r\n"
-                             "mat_fastnobump 0\r\n"
-                             "mat_filterlightmaps 1\r\n"
-                             "mat_filtertextures 1\r\n"
-                             "mat_mipmaptextures 1\r\n"
-                             "mat_specular 1\r\n"
-                             "mat_trilinear 1\r\n"
-                             "mat_antialias 0\r\n"
-                             "mat_vsync 0  \r\n"
-                             "r_drawrain 1\r\n"
-                             "r_drawropes 0\r\n"
-                             "r_drawmodeldecals 1\r\n"
-                             "r_rainsimulate 1\r\n"
-                             "r_shadows 1\r\n"
-                             "r_waterdrawreflection 1\r\n"
-                             "r_waterdrawrefraction 1\r\n"
-                             "r_dispenablelod 1\r\n"
-                             "r_fastzreject 0\r\n"
-                             "cl_dynamiccrosshair 1\r\n"
-                             "cl_interpolate 1\r\n"
-                             "cl_interp 1\r\n"
-                             "cl_showfps 0\r\n"
-                             "con_enable 0\r\n"
-                             "mat_show_texture_memory_usage 0\r\n"
-                             "gameui_hide 1 // hide\r\n"
-                             "mat_dxlevel 81\r\n"
-                             "cl_phys_props_max 0\r\n"
-                             "mp_decals 200\r\n"
-                             "r_decals 4096\r\n"
-                             "r_dispradius 500\r\n"
-                             "r_dispfullradius 400\r\n"
-                             "r_propsmaxdist 1200\r\n"
-                             "r_rainradius 1500\r\n"
-                             "r_rainsplashpercentage 20\r\n"
-                             "cl_updaterate 20\r\n"
-                             "cl_cmdrate 30\r\n"
-                             "cl_rate 1\r\n"
-                             "rate 50000\r\n"
-                             "fps_max 300\r\n"
-                             "fov 90\r\n"
-                             "\r\n"
-                             "//=====================\r\n"
-                             "echo :::Zorara l0aded:::\r\n"
-                             "//====================="_s;
-
-const QByteArray fileHeader = "//============\r\n"
-                              "//  Tunewick\r\n"
-                              "//============\r\n"
-                              "\r\n";
-const QByteArray fileFooter = "\r\n"
-                              "//========================\r\n"
-                              "echo :::Zorara l0aded:::\r\n"
-                              "//========================\r\n";
-const QByteArray initialSliderLines = "cl_phys_props_max 300\r\n"
-                                      "mp_decals 200\r\n"
-                                      "r_decals 2048\r\n"
-                                      "r_dispradius 500\r\n"
-                                      "r_dispfullradius 400\r\n"
-                                      "r_propsmaxdist 1200\r\n"
-                                      "r_rainradius 1500\r\n"
-                                      "r_rainsplashpercentage 20\r\n"
-                                      "cl_updaterate 20\r\n"
-                                      "cl_cmdrate 30\r\n"
-                                      "cl_rate 10000\r\n"
-                                      "rate 25000\r\n"
-                                      "fps_max 300\r\n"
-                                      "fov 75\r\n";
+const QByteArray fileHeader = "//============\r\n//  Tunewick\r\n//============\r\n\r\n";
+const QByteArray fileFooter =
+    "\r\n//========================\r\necho :::Zorara l0aded:::\r\n//========================\r\n";
 
 } // namespace
 
 class TestConfigText : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        // A locale that groups digits and uses a decimal comma must not reach the config text.
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    }
+    // A locale that groups digits and writes a decimal comma must not reach either text.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
-    void previewText_data()
+    // One whole text of each: the preview right after start, the file with rows, DirectX and a slider set.
+    void goldenTexts()
     {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("right after start") << u"start"_s << startPreview;
-        QTest::newRow("rows, DirectX 8.1 and sliders set") << u"mixed"_s << mixedPreview;
-    }
+        // CR LF between the lines and no line break after the last.
+        const QString preview =
+            u"//============\r\n//    Tunewick    \r\n//============\r\n\r\ncl_phys_props_enable 1\r\n"
+            "cl_ragdoll_physics_enable 1\r\ncl_show_splashes 1\r\ncl_smooth 1\r\ncl_c4dynamiclight 0\r\n"
+            "cl_ejectbrass 1\r\ncl_ragdoll_collide 0\r\ncl_show_bloodspray 1\r\nfog_enable 1\r\n"
+            "fog_enable_water_fog 1\r\nmat_bloom 1\r\nmat_bumpmap 1\r\nmat_clipz 1\r\nmat_fastnobump 0\r\n"
+            "mat_filterlightmaps 1\r\nmat_filtertextures 1\r\nmat_mipmaptextures 1\r\nmat_specular 1\r\n"
+            "mat_trilinear 1\r\nmat_antialias 0\r\nmat_vsync 0  \r\nr_drawrain \r\nr_drawropes 0\r\n"
+            "r_drawmodeldecals 1\r\nr_rainsimulate 1\r\nr_shadows 1\r\nr_waterdrawreflection 1\r\n"
+            "r_waterdrawrefraction 1\r\nr_dispenablelod 1\r\nr_fastzreject 0\r\ncl_dynamiccrosshair 1\r\n"
+            "cl_interpolate 1\r\ncl_interp 0.1\r\ncl_showfps 0\r\ncon_enable 0\r\n"
+            "mat_show_texture_memory_usage 0\r\ngameui_hide 1 // hide\r\nmat_dxlevel 90\r\n"
+            "cl_phys_props_max 300\r\nmp_decals 200\r\nr_decals 2048\r\nr_dispradius 500\r\n"
+            "r_dispfullradius 400\r\nr_propsmaxdist 1200\r\nr_rainradius 1500\r\nr_rainsplashpercentage 20\r\n"
+            "cl_updaterate 20\r\ncl_cmdrate 30\r\ncl_rate 10000\r\nrate 25000\r\nfps_max 300\r\nfov 75\r\n\r\n"
+            "//=====================\r\necho :::Zorara l0aded:::\r\n//====================="_s;
+        ValueTable table;
+        collectValues(FakeRows(), handMadeTables(), table);
+        QCOMPARE(composePreviewText(table), preview);
 
-    void previewText()
-    {
-        QFETCH(QString, state);
-        QFETCH(QString, expected);
         FakeRows rows;
-        if (state == u"mixed"_s)
-            setMixedState(rows);
-        const QString text = previewOf(rows);
-        QCOMPARE(text.split(u"\r\n"_s), expected.split(u"\r\n"_s)); // line by line, for a readable failure
-        QCOMPARE(text, expected);
-        QCOMPARE(text.split(u"\r\n"_s).size(), 60);
+        rows.select(0, RowState::On);
+        rows.select(1, RowState::Off);
+        rows.select(21, RowState::On); // the row whose default text is empty
+        rows.select(32, RowState::On);
+        rows.selectDx(4);
+        rows.setSliderValue(13, 90);
+        const QByteArray body =
+            "cl_phys_props_enable 1\r\ncl_ragdoll_physics_enable 0\r\nr_drawrain 1\r\ncl_interp 1\r\n"
+            "cl_phys_props_max 300\r\nmp_decals 200\r\nr_decals 2048\r\nr_dispradius 500\r\n"
+            "r_dispfullradius 400\r\nr_propsmaxdist 1200\r\nr_rainradius 1500\r\n"
+            "r_rainsplashpercentage 20\r\ncl_updaterate 20\r\ncl_cmdrate 30\r\ncl_rate 10000\r\n"
+            "rate 25000\r\nfps_max 300\r\nfov 90\r\nmat_dxlevel 81\r\n";
+        QCOMPARE(composeFileText(rows), fileHeader + body + fileFooter);
     }
 
-    void fileText_data()
+    // Other states, by the lines that set them apart: each line listed is in both texts; fileEnd
+    // stands right before the footer.
+    void otherStates_data()
     {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("right after start") << u"start"_s << fileHeader + initialSliderLines + fileFooter;
-        QTest::newRow("rows, DirectX 8.1 and sliders set") << u"mixed"_s
-                                                           << fileHeader
-                                                                  + "cl_phys_props_enable 1\r\n"
-                                                                    "cl_ragdoll_physics_enable 0\r\n"
-                                                                    "r_drawrain 1\r\n"
-                                                                    "cl_interp 1\r\n"
-                                                                    "cl_phys_props_max 0\r\n"
-                                                                    "mp_decals 200\r\n"
-                                                                    "r_decals 4096\r\n"
-                                                                    "r_dispradius 500\r\n"
-                                                                    "r_dispfullradius 400\r\n"
-                                                                    "r_propsmaxdist 1200\r\n"
-                                                                    "r_rainradius 1500\r\n"
-                                                                    "r_rainsplashpercentage 20\r\n"
-                                                                    "cl_updaterate 20\r\n"
-                                                                    "cl_cmdrate 30\r\n"
-                                                                    "cl_rate 1\r\n"
-                                                                    "rate 50000\r\n"
-                                                                    "fps_max 300\r\n"
-                                                                    "fov 90\r\n"
-                                                                    "mat_dxlevel 81\r\n"
-                                                                  + fileFooter;
-        QTest::newRow("every slider at its minimum, DirectX 9.0") << u"minimum"_s
-                                                                  << fileHeader
-                                                                         + "cl_phys_props_max 0\r\n"
-                                                                           "mp_decals 0\r\n"
-                                                                           "r_decals 0\r\n"
-                                                                           "r_dispradius 50\r\n"
-                                                                           "r_dispfullradius 50\r\n"
-                                                                           "r_propsmaxdist 100\r\n"
-                                                                           "r_rainradius 0\r\n"
-                                                                           "r_rainsplashpercentage 0\r\n"
-                                                                           "cl_updaterate 1\r\n"
-                                                                           "cl_cmdrate 1\r\n"
-                                                                           "cl_rate 1\r\n"
-                                                                           "rate 10000\r\n"
-                                                                           "fps_max 1\r\n"
-                                                                           "fov 1\r\n"
-                                                                           "mat_dxlevel 90\r\n"
-                                                                         + fileFooter;
-        QTest::newRow("every slider at its maximum, every row Off")
-            << u"maximum"_s
-            << fileHeader
-                   + "cl_phys_props_enable 0\r\ncl_ragdoll_physics_enable 0\r\ncl_show_splashes 0\r\n"
-                     "cl_smooth 0\r\ncl_c4dynamiclight 0\r\ncl_ejectbrass 0\r\ncl_ragdoll_collide 0\r\n"
-                     "cl_show_bloodspray 0\r\nfog_enable 0\r\nfog_enable_water_fog 0\r\nmat_bloom 0\r\n"
-                     "mat_bumpmap 0\r\nmat_clipz 0\r\nmat_fastnobump 0\r\nmat_filterlightmaps 0\r\n"
-                     "mat_filtertextures 0\r\nmat_mipmaptextures 0\r\nmat_specular 0\r\nmat_trilinear 0\r\n"
-                     "mat_antialias 0\r\nmat_vsync 0\r\nr_drawrain 0\r\nr_drawropes 0\r\n"
-                     "r_drawmodeldecals 0\r\nr_rainsimulate 0\r\nr_shadows 0\r\nr_waterdrawreflection 0\r\n"
-                     "r_waterdrawrefraction 0\r\nr_dispenablelod 0\r\nr_fastzreject 0\r\n"
-                     "cl_dynamiccrosshair 0\r\ncl_interpolate 0\r\ncl_interp 0\r\ncl_showfps 0\r\n"
-                     "con_enable 0\r\nmat_show_texture_memory_usage 0\r\ngameui_hide 0\r\n"
-                     "cl_phys_props_max 1000\r\n"
-                     "mp_decals 4096\r\n"
-                     "r_decals 4096\r\n"
-                     "r_dispradius 1000\r\n"
-                     "r_dispfullradius 1000\r\n"
-                     "r_propsmaxdist 5000\r\n"
-                     "r_rainradius 3000\r\n"
-                     "r_rainsplashpercentage 100\r\n"
-                     "cl_updaterate 100\r\n"
-                     "cl_cmdrate 100\r\n"
-                     "cl_rate 30000\r\n"
-                     "rate 50000\r\n"
-                     "fps_max 300\r\n"
-                     "fov 360\r\n"
-                   + fileFooter;
-    }
-
-    void fileText()
-    {
-        QFETCH(QString, state);
-        QFETCH(QByteArray, expected);
-        FakeRows rows;
-        if (state == u"mixed"_s)
-            setMixedState(rows);
-        if (state == u"minimum"_s) {
-            setEverySlider(rows, false);
-            rows.selectDx(5);
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<QByteArray>("fileEnd");
+        QTest::addColumn<int>("fileLines");
+        QTest::newRow("no DirectX level, cl_interp On") << Setup([](FakeRows &rows) { rows.select(32, RowState::On); })
+                                                        << QByteArrayList{"cl_interp 1"} << QByteArray("fov 75") << 23;
+        const char *const levels[] = {"50", "60", "70", "80", "81", "90"};
+        for (int member = 0; member < 6; ++member) {
+            const QByteArray line = "mat_dxlevel " + QByteArray(levels[member]);
+            QTest::addRow("DirectX %s", levels[member])
+                << Setup([member](FakeRows &rows) { rows.selectDx(member); }) << QByteArrayList{line} << line << 23;
         }
-        if (state == u"maximum"_s) {
+        QTest::newRow("every slider at its minimum")
+            << Setup([](FakeRows &rows) { setEverySlider(rows, false); })
+            << QByteArrayList{"cl_phys_props_max 0", "r_dispradius 50", "r_propsmaxdist 100", "rate 10000"}
+            << QByteArray("fov 1") << 22;
+        const Setup maximumAndOff = [](FakeRows &rows) {
             setEverySlider(rows, true);
             for (int row = 0; row < Catalogue::threeStateCount; ++row)
                 rows.select(row, RowState::Off);
-        }
-        const QByteArray text = composeFileText(rows);
-        QCOMPARE(text.split('\n'), expected.split('\n'));
-        QCOMPARE(text, expected);
+        };
+        QTest::newRow("every slider at its maximum, every row Off")
+            << maximumAndOff
+            << QByteArrayList{"mat_vsync 0", "r_drawrain 0", "gameui_hide 0", "mp_decals 4096", "cl_rate 30000"}
+            << QByteArray("fov 360") << 22 + Catalogue::threeStateCount;
     }
 
-    void directXLine_data()
+    void otherStates()
     {
-        QTest::addColumn<int>("member"); // -1: none selected
-        QTest::addColumn<QString>("previewLine");
-        QTest::addColumn<QByteArray>("fileEnd");
-        const QByteArray lastSlider = "fov 75\r\n";
-        QTest::newRow("none") << -1 << u"mat_dxlevel 90"_s << lastSlider + fileFooter;
-        QTest::newRow("DirectX 5.0") << 0 << u"mat_dxlevel 50"_s << lastSlider + "mat_dxlevel 50\r\n" + fileFooter;
-        QTest::newRow("DirectX 6.0") << 1 << u"mat_dxlevel 60"_s << lastSlider + "mat_dxlevel 60\r\n" + fileFooter;
-        QTest::newRow("DirectX 7.0") << 2 << u"mat_dxlevel 70"_s << lastSlider + "mat_dxlevel 70\r\n" + fileFooter;
-        QTest::newRow("DirectX 8.0") << 3 << u"mat_dxlevel 80"_s << lastSlider + "mat_dxlevel 80\r\n" + fileFooter;
-        QTest::newRow("DirectX 8.1") << 4 << u"mat_dxlevel 81"_s << lastSlider + "mat_dxlevel 81\r\n" + fileFooter;
-        QTest::newRow("DirectX 9.0") << 5 << u"mat_dxlevel 90"_s << lastSlider + "mat_dxlevel 90\r\n" + fileFooter;
-    }
-
-    void directXLine()
-    {
-        QFETCH(int, member);
-        QFETCH(QString, previewLine);
+        QFETCH(Setup, setup);
+        QFETCH(QByteArrayList, lines);
         QFETCH(QByteArray, fileEnd);
+        QFETCH(int, fileLines);
         FakeRows rows;
-        if (member >= 0)
-            rows.selectDx(member);
-        const QStringList lines = previewOf(rows).split(u"\r\n"_s);
-        QCOMPARE(lines.at(40), u"gameui_hide 1 // hide"_s);
-        QCOMPARE(lines.at(41), previewLine);
-        QCOMPARE(lines.at(42), u"cl_phys_props_max 300"_s);
-        const QByteArray file = composeFileText(rows);
-        QVERIFY2(file.endsWith(fileEnd), file.constData());
-        QCOMPARE(file.count("mat_dxlevel"), member >= 0 ? 1 : 0);
-    }
-
-    void collectValues_overwritesEveryEntryWithTaggedValues()
-    {
+        setup(rows);
         ValueTable table;
-        for (ConfigValue &value : table.cvarvalue)
-            value = u"stale"_s;
-        for (ConfigValue &value : table.slidername)
-            value = std::int32_t{-1};
-        FakeRows rows;
-        rows.select(3, RowState::On);
-        rows.select(4, RowState::Off);
-        rows.setSliderValue(12, 123);
         collectValues(rows, handMadeTables(), table);
+        const QStringList preview = composePreviewText(table).split(u"\r\n"_s);
+        const QByteArray file = composeFileText(rows);
 
-        QCOMPARE(table.cvarvalue[3], ConfigValue(std::int16_t{1}));
-        QCOMPARE(table.cvarvalue[4], ConfigValue(std::int16_t{0}));
-        QCOMPARE(table.cvarvalue[20], ConfigValue(u"0  "_s));
-        QCOMPARE(table.cvarvalue[21], ConfigValue(QString()));
-        QCOMPARE(table.cvarvalue[ValueTable::dxEntry], ConfigValue(std::int16_t{90}));
-        QCOMPARE(table.cvarname[ValueTable::dxEntry], ConfigValue(u"mat_dxlevel"_s));
-        QCOMPARE(table.cvarname[32], ConfigValue(u"cl_interp"_s));
-        QCOMPARE(table.slidername[13], ConfigValue(u"fov"_s));
-        QCOMPARE(table.slidervalue[12], ConfigValue(std::int32_t{123}));
-        for (int k = 0; k < Catalogue::sliderCount; ++k) {
-            QVERIFY(std::holds_alternative<QString>(table.slidername[k]));
-            QVERIFY(std::holds_alternative<std::int32_t>(table.slidervalue[k]));
+        QCOMPARE(preview.size(), 60);
+        QVERIFY(preview.at(41).startsWith(u"mat_dxlevel "_s)); // after the three-state rows, always there
+        QVERIFY2(file.startsWith(fileHeader) && file.endsWith("\r\n" + fileEnd + "\r\n" + fileFooter),
+                 file.constData());
+        QCOMPARE(file.count("\r\n"), fileLines);
+        QCOMPARE(file.count('\n'), fileLines); // no bare line feeds
+        QCOMPARE(file.count("mat_dxlevel"), fileEnd.startsWith("mat_dxlevel") ? 1 : 0);
+        for (const QByteArray &line : lines) {
+            QVERIFY2(preview.contains(QString::fromLatin1(line)), line.constData());
+            QVERIFY2(file.contains("\r\n" + line + "\r\n"), line.constData());
         }
-
-        // A second collection follows the rows as they are now.
-        rows.select(3, RowState::Off);
-        rows.selectDx(0);
-        collectValues(rows, handMadeTables(), table);
-        QCOMPARE(table.cvarvalue[3], ConfigValue(std::int16_t{0}));
-        QCOMPARE(table.cvarvalue[ValueTable::dxEntry], ConfigValue(std::int16_t{50}));
-    }
-
-    void valueText_writesPlainDecimal_data()
-    {
-        QTest::addColumn<ConfigValue>("value");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << ConfigValue() << QString();
-        QTest::newRow("16-bit negative") << ConfigValue(std::int16_t{-32768}) << u"-32768"_s;
-        QTest::newRow("32-bit large") << ConfigValue(std::int32_t{2147483647}) << u"2147483647"_s;
-        QTest::newRow("32-bit zero") << ConfigValue(std::int32_t{0}) << u"0"_s;
-        QTest::newRow("text kept with its blanks") << ConfigValue(u" 1,5 "_s) << u" 1,5 "_s;
-    }
-
-    void valueText_writesPlainDecimal()
-    {
-        QFETCH(ConfigValue, value);
-        QFETCH(QString, expected);
-        QCOMPARE(valueText(value), expected);
     }
 };
 
