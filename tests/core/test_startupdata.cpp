@@ -1,3 +1,4 @@
+#include "app/DataFolder.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/DataFileText.h"
 #include "catalogue/StartupData.h"
@@ -111,6 +112,19 @@ private slots:
         }
         tables.sldef[3] = u" 1e3 "_s;
         QCOMPARE(StartupData::sliderResetValue(tables, 3), 1000);
+    }
+
+    void dataFolderBesideOrInstalled()
+    {
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath(u"bin"_s);
+        const QString installed = prefix.filePath(u"share/tunewick/data"_s);
+        QVERIFY(QDir().mkpath(bin));
+        QCOMPARE(DataFolder::locate(bin), bin + u"/data"_s); // neither: the report names the usual place
+        QVERIFY(QDir().mkpath(installed));
+        QCOMPARE(DataFolder::locate(bin), installed);
+        QVERIFY(QDir().mkpath(bin + u"/data"_s));
+        QCOMPARE(DataFolder::locate(bin), bin + u"/data"_s);
     }
 
     void shippedFilesInTheBuildCopy()

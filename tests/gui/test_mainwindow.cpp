@@ -44,6 +44,14 @@ private slots:
         QCOMPARE(sliders, (QList<int>{300, 200, 2048, 500, 400, 1200, 1500, 20, 20, 30, 10000, 25000, 300, 75}));
     }
 
+    void slidersKeepTheirValueWithinRange()
+    {
+        window->rows().setSliderValue(11, 5); // rate: 10000..50000
+        QCOMPARE(window->rows().sliderValue(11), 10000);
+        window->rows().setSliderValue(11, 999999);
+        QCOMPARE(window->rows().sliderValue(11), 50000);
+    }
+
     void rowsAndDirectXLevelsAreExclusiveAndIndependent()
     {
         QTest::mouseClick(option(1, 5), Qt::LeftButton);

@@ -60,6 +60,16 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!splash);
     }
+
+    // Closed by the window manager, the splash ends the program instead of leaving it running unseen.
+    void closedFromOutsideEndsTheProgram()
+    {
+        int dismissals = 0;
+        connect(splash, &SplashWindow::dismissed, this, [&dismissals] { ++dismissals; });
+        splash->close();
+        QCOMPARE(dismissals, 1);
+        QCOMPARE(handOvers, 0);
+    }
 };
 
 QTEST_MAIN(TestSplash)
