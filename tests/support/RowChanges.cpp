@@ -1,22 +1,9 @@
 #include "support/RowChanges.h"
 
 #include "catalogue/Catalogue.h"
+#include "support/FakeRows.h"
 
 using namespace Qt::StringLiterals;
-
-FakeRows rowsWith(const RowChanges &changes)
-{
-    FakeRows rows;
-    for (const RowChange &change : changes) {
-        if (change.row == RowChange::dxRow)
-            rows.selectDx(change.value);
-        else if (Catalogue::isSliderRow(change.row))
-            rows.setSliderValue(Catalogue::sliderNumber(change.row), change.value);
-        else
-            rows.select(change.row, change.value == 1 ? RowState::On : RowState::Off);
-    }
-    return rows;
-}
 
 QStringList changedRows(const RowAccess &rows)
 {
