@@ -10,6 +10,7 @@
 namespace {
 
 // The console table as usual, and, at the end, how each measurement compares with its baseline.
+// The ratios compare CPU time, which other work on a shared machine disturbs less than wall time.
 class RatioReporter final : public benchmark::ConsoleReporter {
 public:
     RatioReporter()
@@ -21,11 +22,17 @@ public:
     {
         ConsoleReporter::ReportRuns(reports);
         for (const Run &run : reports) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
+            if (run.error_occurred)
                 continue;
-            Seconds &seconds = m_seconds[run.run_name.function_name];
-            seconds.total += run.real_accumulated_time / double(run.iterations);
-            ++seconds.runs;
+            const double seconds = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            Seconds &recorded = m_seconds[run.run_name.function_name];
+            // With repetitions the mean over them stands for the benchmark; without, each run counts.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean") {
+                recorded = {seconds, 1, true};
+            } else if (run.run_type == Run::RT_Iteration && !recorded.fromMean) {
+                recorded.total += seconds;
+                ++recorded.runs;
+            }
         }
     }
 
@@ -35,18 +42,18 @@ public:
         for (const auto &[measured, baseline] : pairs) {
             const auto m = m_seconds.find(measured);
             const auto b = m_seconds.find(baseline);
-            if (m == m_seconds.end() || b == m_seconds.end())
+            if (m == m_seconds.end() || b == m_seconds.end() || m->second.runs == 0 || b->second.runs == 0)
                 continue;
             const double ratio = m->second.mean() / b->second.mean();
-            std::printf("%s / %s: %.2f times the time, %.2f times the speed\n", measured.c_str(), baseline.c_str(),
-                        ratio, 1 / ratio);
+            std::printf("%s takes %.2f times the CPU time of %s\n", measured.c_str(), ratio, baseline.c_str());
         }
     }
 
 private:
     struct Seconds {
-        double total = 0; // the sum of each run's time per iteration
+        double total = 0; // the sum of the runs' CPU times per iteration, in seconds
         int runs = 0;
+        bool fromMean = false;
         double mean() const { return total / runs; }
     };
     std::map<std::string, Seconds> m_seconds;

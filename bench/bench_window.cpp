@@ -79,8 +79,8 @@ void BM_CreateAndShowBareTabbedWindow(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_CreateMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_CreateBareTabbedWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadStartupData)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_CreateAndShowMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_CreateAndShowBareTabbedWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CreateMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateBareTabbedWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadStartupData)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateAndShowMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateAndShowBareTabbedWindow)->Unit(benchmark::kMillisecond);
