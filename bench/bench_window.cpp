@@ -1,6 +1,7 @@
 #include "Silent.h"
 
 #include "app/MainWindow.h"
+#include "catalogue/CatalogueTabs.h"
 #include "catalogue/StartupData.h"
 
 #include <benchmark/benchmark.h>
@@ -53,6 +54,13 @@ void BM_CreateBareTabbedWindow(benchmark::State &state)
         benchmark::DoNotOptimize(bareTabbedWindow());
 }
 
+// The part of creation that builds the rows of all six tabs.
+void BM_CreateCatalogueTabs(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::make_unique<CatalogueTabs>());
+}
+
 // The part of creation that reads the data folder.
 void BM_ReadStartupData(benchmark::State &state)
 {
@@ -81,6 +89,7 @@ void BM_CreateAndShowBareTabbedWindow(benchmark::State &state)
 
 BENCHMARK(BM_CreateMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateBareTabbedWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateCatalogueTabs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadStartupData)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateAndShowMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateAndShowBareTabbedWindow)->Unit(benchmark::kMillisecond);
