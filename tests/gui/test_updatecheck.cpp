@@ -77,11 +77,14 @@ class TestUpdateCheck : public QObject {
     {
         QVERIFY(window->isVisible());
         QVERIFY(!updater()->checker().isRunning());
-        auto *on = window->findChild<QAbstractButton *>(u"Option1_3"_s);
-        QVERIFY(on);
-        QTest::mouseClick(on, Qt::LeftButton);
-        QCOMPARE(window->rows().rowState(3), RowState::On);
-        window->rows().select(3, RowState::Default);
+        // Off then On, so each click changes the row whatever an earlier check left.
+        for (const auto &[button, state] :
+             {std::pair{u"Option0_3"_s, RowState::Off}, std::pair{u"Option1_3"_s, RowState::On}}) {
+            auto *option = window->findChild<QAbstractButton *>(button);
+            QVERIFY(option);
+            QTest::mouseClick(option, Qt::LeftButton);
+            QCOMPARE(window->rows().rowState(3), state);
+        }
     }
 
 private slots:
