@@ -163,8 +163,9 @@ void ConfigReader::endLine()
     if (m_phase == Phase::Value)
         apply(m_row, m_value);
     m_phase = Phase::LineStart;
-    m_name.clear();
-    m_value.clear();
+    // Emptied, not cleared: the buffers are kept for the next line instead of freed and grown again.
+    m_name.resize(0);
+    m_value.resize(0);
     m_valueStarted = false;
     m_valueClosedWithQuote = false;
     m_blankAfterValue = false;
