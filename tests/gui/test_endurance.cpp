@@ -1,7 +1,4 @@
-#include "app/AppController.h"
-#include "app/MainWindow.h"
-#include "app/StartupSound.h"
-#include "support/ScriptedPrompts.h"
+#include "support/AppFixture.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -13,48 +10,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class CountingSound final : public StartupSound {
-public:
-    int plays = 0;
-    void play() override { ++plays; }
-};
-
-// What the program holds: its windows and every object under them.
-struct Census {
-    qsizetype topLevelWidgets = 0;
-    qsizetype windows = 0; // the platform windows behind the widgets
-    qsizetype objects = 0;
-};
-
 void flushDeletes()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-Census census(const QObject &controller)
+// What the program holds: its top-level widgets, their platform windows and every object under them.
+QList<qsizetype> census(const QObject &controller)
 {
     flushDeletes();
-    Census counted;
     const QWidgetList topLevel = QApplication::topLevelWidgets();
-    counted.topLevelWidgets = topLevel.size();
-    counted.windows = QGuiApplication::allWindows().size();
-    // Menus are top-level too but belong to the main window: count each object once.
+    qsizetype objects = qApp->findChildren<QObject *>().size() + controller.findChildren<QObject *>().size();
     for (const QWidget *widget : topLevel) {
-        if (!widget->parent())
-            counted.objects += 1 + widget->findChildren<QObject *>().size();
+        if (!widget->parent()) // menus are top-level too but belong to the main window
+            objects += 1 + widget->findChildren<QObject *>().size();
     }
-    counted.objects += qApp->findChildren<QObject *>().size() + controller.findChildren<QObject *>().size();
-    return counted;
-}
-
-QWidget *shownWindow(const QString &objectName)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == objectName && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
+    return {topLevel.size(), QGuiApplication::allWindows().size(), objects};
 }
 
 } // namespace
@@ -63,80 +35,46 @@ QWidget *shownWindow(const QString &objectName)
 class TestEndurance : public QObject {
     Q_OBJECT
 
-    ScriptedPrompts *prompts = nullptr;
-    CountingSound sound;
-    AppController *controller = nullptr;
-
-    MainWindow *window() const { return controller->mainWindow(); }
-
-    // File, New answered Yes twice: the window closes and a fresh one takes its place.
-    void startNewForm()
-    {
-        prompts->answerYesNo(true);
-        prompts->answerYesNo(true);
-        const QPointer<MainWindow> old = window();
-        old->menuAction(u"new"_s)->trigger();
-        flushDeletes();
-        QVERIFY(!old);
-        QVERIFY(window());
-        QVERIFY(prompts->allAnswersUsed());
-        QCOMPARE(prompts->shown().size(), 3); // New, the exit question, the Logo box of the new window
-    }
-
-    void openAndClose(const QString &action, const QString &windowName, const QString &buttonName)
-    {
-        window()->menuAction(action)->trigger();
-        const QPointer<QWidget> shown = shownWindow(windowName);
-        QVERIFY(shown);
-        auto *button = shown->findChild<QPushButton *>(buttonName);
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
-        flushDeletes();
-        QVERIFY(!shown);
-        QVERIFY(prompts->shown().isEmpty());
-    }
-
-    void applyPreset(const QString &action)
-    {
-        window()->menuAction(action)->trigger();
-        flushDeletes();
-        QVERIFY(prompts->shown().isEmpty()); // no box: the preset was applied
-    }
+    std::unique_ptr<AppFixture> app;
 
     void runCommand(const QString &command)
     {
-        prompts->clearShown();
-        if (command == u"new"_s)
-            startNewForm();
-        else if (command == u"prv"_s)
-            openAndClose(command, u"preview"_s, u"close"_s);
-        else if (command == u"about"_s)
-            openAndClose(command, u"aboutfr"_s, u"cmdOK"_s);
-        else
-            applyPreset(command);
+        app->prompts.clearShown();
+        if (command == u"new"_s) {
+            app->prompts.answerYesNo(true);
+            app->prompts.answerYesNo(true);
+            const QPointer<MainWindow> old = app->window();
+            app->trigger(command);
+            flushDeletes();
+            QVERIFY(!old && app->window());
+            QCOMPARE(app->prompts.shown().size(), 3); // New, the exit question, the new window's Logo box
+            return;
+        }
+        app->trigger(command);
+        // Preview and About open a window that their own button closes; presets show nothing.
+        const QString windowName = command == u"prv"_s ? u"preview"_s : u"aboutfr"_s;
+        int closed = 0;
+        for (QWidget *shown : QApplication::topLevelWidgets()) {
+            if (shown->objectName() == windowName && shown->isVisible()) {
+                const QPointer<QWidget> opened = shown;
+                QTest::mouseClick(shown->findChild<QPushButton *>(command == u"prv"_s ? u"close"_s : u"cmdOK"_s),
+                                  Qt::LeftButton);
+                flushDeletes();
+                QVERIFY(!opened);
+                ++closed;
+            }
+        }
+        QCOMPARE(closed, command == u"prv"_s || command == u"about"_s ? 1 : 0);
+        QVERIFY(app->prompts.shown().isEmpty());
     }
 
 private slots:
     void init()
     {
-        prompts = new ScriptedPrompts;
-        sound.plays = 0;
-        controller = new AppController(*prompts, QStringLiteral(TUNEWICK_BUILD_DATA_DIR), [] {});
-        controller->setStartupSound(sound);
-        QVERIFY(QTest::qWaitForWindowExposed(controller->createMainWindow()));
+        app = std::make_unique<AppFixture>();
+        app->start();
     }
-
-    void cleanup()
-    {
-        if (window()) {
-            prompts->answerYesNo(true);
-            window()->close();
-        }
-        flushDeletes();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-        delete controller;
-        delete prompts;
-    }
+    void cleanup() { QVERIFY(app->finish()); }
 
     void repeatedCommandLeavesNothingBehind_data()
     {
@@ -145,33 +83,22 @@ private slots:
         QTest::newRow("New answered Yes twice") << u"new"_s << 200;
         QTest::newRow("Preview, Close") << u"prv"_s << 200;
         QTest::newRow("About, OK") << u"about"_s << 200;
-        QTest::newRow("High Quality") << u"highq"_s << 50;
-        QTest::newRow("Default") << u"defq"_s << 50;
-        QTest::newRow("High FPS") << u"hfps"_s << 50;
-        QTest::newRow("Die Hard FPS") << u"dhfps"_s << 50;
+        for (const QString &preset : {u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s})
+            QTest::newRow(qPrintable(preset)) << preset << 50;
     }
-
     void repeatedCommandLeavesNothingBehind()
     {
         QFETCH(QString, command);
         QFETCH(int, times);
         // Once first, so that whatever Qt makes on first use and keeps is in the count before.
         runCommand(command);
-        if (QTest::currentTestFailed())
-            return;
-        const int playsBefore = sound.plays;
-        const Census before = census(*controller);
-        for (int i = 0; i < times; ++i) {
+        const int playsBefore = app->sound.plays;
+        const QList<qsizetype> before = census(app->controller);
+        for (int i = 0; i < times && !QTest::currentTestFailed(); ++i)
             runCommand(command);
-            if (QTest::currentTestFailed())
-                return;
-        }
-        const Census after = census(*controller);
-        QCOMPARE(after.topLevelWidgets, before.topLevelWidgets);
-        QCOMPARE(after.windows, before.windows);
-        QCOMPARE(after.objects, before.objects);
+        QCOMPARE(census(app->controller), before);
         // Each New made a window of its own, which played the sound.
-        QCOMPARE(sound.plays - playsBefore, command == u"new"_s ? times : 0);
+        QCOMPARE(app->sound.plays - playsBefore, command == u"new"_s ? times : 0);
     }
 };
 
