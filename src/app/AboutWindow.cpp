@@ -4,6 +4,7 @@
 #include "app/LinePanel.h"
 #include "app/LogoPicture.h"
 #include "app/ProgramVersion.h"
+#include "app/ScreenCentre.h"
 #include "app/Twips.h"
 
 #include <QLabel>
@@ -81,4 +82,10 @@ AboutWindow::AboutWindow(QWidget *parent)
     ok->setDefault(true);
     // Esc rejects the dialog, which closes it just as OK does.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(*this);
 }

@@ -8,4 +8,7 @@ class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };

@@ -5,6 +5,7 @@
 #include "app/DisplayFont.h"
 #include "app/LinePanel.h"
 #include "app/ProgramVersion.h"
+#include "app/ScreenCentre.h"
 #include "app/Twips.h"
 #include "app/UserPrompts.h"
 #include "catalogue/CatalogueLayout.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -237,11 +237,7 @@ void MainWindow::showEvent(QShowEvent *event)
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,5 +1,7 @@
 #include "app/SplashWindow.h"
 
+#include "app/ScreenCentre.h"
+
 #include "app/LinePanel.h"
 #include "app/LogoPicture.h"
 #include "app/ProgramVersion.h"
@@ -8,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -80,11 +81,7 @@ SplashWindow::SplashWindow(QWidget *parent)
 void SplashWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (const QScreen *screen = this->screen()) {
-        QRect area = geometry();
-        area.moveCenter(screen->availableGeometry().center());
-        move(area.topLeft());
-    }
+    centreOnScreen(*this);
     activateWindow();
 }
 

@@ -1,11 +1,12 @@
 #include "output/PreviewWindow.h"
 
+#include "app/ScreenCentre.h"
+
 #include "app/Twips.h"
 #include "output/ConfigText.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -68,9 +69,5 @@ void PreviewWindow::showEvent(QShowEvent *event)
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
