@@ -1,4 +1,4 @@
-#include "Silent.h"
+#include "support/Silent.h"
 
 #include "app/MainWindow.h"
 #include "catalogue/CatalogueTabs.h"

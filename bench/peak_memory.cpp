@@ -1,6 +1,6 @@
 // Prints the peak resident memory (VmHWM) of a process that shows either the program's own
 // windows ("tunewick") or a bare Qt Widgets window ("bare"), after the window has settled.
-#include "Silent.h"
+#include "support/Silent.h"
 
 #include "app/AppController.h"
 #include "app/SplashWindow.h"

@@ -4,9 +4,9 @@
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
-#include "app/UserPrompts.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueTabs.h"
+#include "support/Silent.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,15 +25,6 @@ bool save(QWidget &widget, const QDir &out, const QString &name)
     QTextStream(stderr) << "cannot write " << file << '\n';
     return false;
 }
-
-// Creation may ask or tell things; the pictures need none of it.
-class SilentPrompts final : public UserPrompts {
-public:
-    bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
-    void inform(QWidget *, const QString &, const QString &) override {}
-    std::optional<QString> askOpenFileName(QWidget *, const FileDialogRequest &) override { return {}; }
-    std::optional<QString> askSaveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
-};
 
 } // namespace
 
