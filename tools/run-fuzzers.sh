@@ -14,8 +14,11 @@ for harness in fuzz/corpus/*/; do
     found=build/fuzz/found/$name
     mkdir -p "$found"
     echo "== $name for ${seconds}s"
+    seeds=("$harness")
+    # Real players' configs beside the repository seed the config reader too.
+    [[ $name == config_reader && -d ../shared/corpus ]] && seeds+=(../shared/corpus)
     if ! "build/fuzz/fuzz/$name" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="build/fuzz/crashes/$name-" "$found" "$harness" 2>&1 | tail -n 12; then
+        -artifact_prefix="build/fuzz/crashes/$name-" "$found" "${seeds[@]}" 2>&1 | tail -n 12; then
         status=1
     fi
 done
