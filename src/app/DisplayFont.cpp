@@ -71,9 +71,9 @@ QWidget *control(QWidget &window, const QString &name)
 
 void apply(QWidget &mainWindow, const Item &item)
 {
-    for (const char16_t *name : {u"arial", u"courier", u"times"}) {
-        if (auto *action = mainWindow.findChild<QAction *>(QString::fromUtf16(name)))
-            action->setChecked(std::u16string_view(name) == std::u16string_view(item.actionName));
+    for (const Item &each : items) {
+        if (auto *action = mainWindow.findChild<QAction *>(QString::fromUtf16(each.actionName)))
+            action->setChecked(std::u16string_view(each.actionName) == std::u16string_view(item.actionName));
     }
 
     // A widget's face passes to the widgets inside it unless they have one of their own; the

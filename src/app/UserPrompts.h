@@ -13,6 +13,15 @@ struct FileDialogRequest {
     QStringList filters;    // e.g. "All Files (*.*)", ".cfg Files (*.cfg)"
     int selectedFilter = 0; // index into filters
     QString fileName;       // offered name, may be empty
+
+    // The Open and Save dialogs of config files: every file, or .cfg files, the second preselected.
+    static FileDialogRequest forConfigs(QString title, QString fileName)
+    {
+        return {std::move(title),
+                {QStringLiteral("All Files (*.*)"), QStringLiteral(".cfg Files (*.cfg)")},
+                1,
+                std::move(fileName)};
+    }
 };
 
 // Every modal question the program asks goes through here, so tests can script the answers.

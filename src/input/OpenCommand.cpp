@@ -19,8 +19,8 @@ OpenCommand::OpenCommand(MainWindow &window, UserPrompts &prompts)
 
 void OpenCommand::run()
 {
-    const FileDialogRequest request{u"Open a config"_s, {u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s}, 1, m_lastFile};
-    const std::optional<QString> path = m_prompts.askOpenFileName(&m_window, request);
+    const std::optional<QString> path =
+        m_prompts.askOpenFileName(&m_window, FileDialogRequest::forConfigs(u"Open a config"_s, m_lastFile));
     if (!path)
         return;
     m_lastFile = *path;

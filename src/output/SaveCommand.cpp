@@ -27,12 +27,8 @@ SaveCommand::SaveCommand(UserPrompts &prompts, const RowAccess &rows, QWidget *w
 
 void SaveCommand::run()
 {
-    FileDialogRequest request;
-    request.title = title;
-    request.filters = QStringList{u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s};
-    request.selectedFilter = 1;
-    request.fileName = m_fileName;
-    const std::optional<QString> chosen = m_prompts.askSaveFileName(m_window, request);
+    const std::optional<QString> chosen =
+        m_prompts.askSaveFileName(m_window, FileDialogRequest::forConfigs(title, m_fileName));
     if (!chosen)
         return;
     // The dialog remembers what was chosen, whatever becomes of the save.
