@@ -17,7 +17,6 @@ UpdateChecker::UpdateChecker(QUrl documentUrl, std::chrono::milliseconds deadlin
     , m_url(std::move(documentUrl))
     , m_deadline(deadline)
     , m_bodyCap(bodyCap)
-    , m_network(new QNetworkAccessManager(this))
 {
     m_deadlineTimer.setSingleShot(true);
     connect(&m_deadlineTimer, &QTimer::timeout, this, [this] { finish(Outcome::Failed); });
@@ -61,6 +60,9 @@ void UpdateChecker::start()
     // Each redirect is vetted in onRedirected.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
 
+    // Made on the first check, so a main window that never checks never pays for it.
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
     m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::redirected, this, &UpdateChecker::onRedirected);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &UpdateChecker::onMetaDataChanged);
