@@ -1,6 +1,6 @@
 #include "ConfigGenerator.h"
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 #include <QFile>
 

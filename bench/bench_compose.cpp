@@ -1,7 +1,7 @@
-#include "catalogue/StartupData.h"
-#include "input/PresetFile.h"
-#include "output/ConfigText.h"
-#include "output/ValueTable.h"
+#include "core/catalogue/StartupData.h"
+#include "core/input/PresetFile.h"
+#include "core/output/ConfigText.h"
+#include "core/output/ValueTable.h"
 #include "support/FakeRows.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "ConfigGenerator.h"
 
-#include "input/ConfigReader.h"
+#include "core/input/ConfigReader.h"
 #include "support/FakeRows.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
-#include "support/Silent.h"
+#include "ui/Silent.h"
 
-#include "app/MainWindow.h"
-#include "catalogue/CatalogueTabs.h"
-#include "catalogue/StartupData.h"
+#include "ui/app/MainWindow.h"
+#include "ui/catalogue/CatalogueTabs.h"
+#include "core/catalogue/StartupData.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Prints the peak resident memory (VmHWM) of a process that shows either the program's own
 // windows ("tunewick") or a bare Qt Widgets window ("bare"), after the window has settled.
-#include "support/Silent.h"
+#include "ui/Silent.h"
 
-#include "app/AppController.h"
-#include "app/SplashWindow.h"
+#include "ui/app/AppController.h"
+#include "ui/app/SplashWindow.h"
 
 #include <QApplication>
 #include <QFile>

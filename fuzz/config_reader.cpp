@@ -1,4 +1,4 @@
-#include "input/ConfigReader.h"
+#include "core/input/ConfigReader.h"
 #include "support/FakeRows.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
-#include "catalogue/DataFileText.h"
-#include "catalogue/StartupData.h"
+#include "core/catalogue/DataFileText.h"
+#include "core/catalogue/StartupData.h"
 
 #include <QDir>
 #include <QFile>

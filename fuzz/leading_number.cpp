@@ -1,4 +1,4 @@
-#include "update/LeadingNumber.h"
+#include "core/update/LeadingNumber.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "catalogue/NumberText.h"
+#include "core/catalogue/NumberText.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "input/PresetFile.h"
+#include "core/input/PresetFile.h"
 #include "support/FakeRows.h"
 
 #include <cstdint>

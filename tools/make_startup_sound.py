@@ -2,7 +2,7 @@
 """Writes the start-up sound: a short rising chime, 8-bit PCM, mono, 11,025 samples/s,
 9,790 samples (about 0.89 s).
 
-    python3 tools/make_startup_sound.py src/app/sounds/startup.wav
+    python3 tools/make_startup_sound.py src/ui/sounds/startup.wav
 """
 import math
 import sys

@@ -1,6 +1,6 @@
 // One atomic save in a process a test can limit (file size, user): save_child PATH [FILE_SIZE_LIMIT] < BYTES
 // Exits 0 when saved; prints the reason and exits 1 when not.
-#include "output/AtomicWrite.h"
+#include "core/output/AtomicWrite.h"
 
 #include <QFile>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "output/AtomicWrite.h"
+#include "core/output/AtomicWrite.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "catalogue/StartupTables.h"
-#include "output/ConfigText.h"
-#include "output/ValueTable.h"
+#include "core/catalogue/StartupTables.h"
+#include "core/output/ConfigText.h"
+#include "core/output/ValueTable.h"
 #include "support/FakeRows.h"
 
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "app/DataFolder.h"
-#include "catalogue/Catalogue.h"
-#include "catalogue/DataFileText.h"
-#include "catalogue/StartupData.h"
+#include "core/app/DataFolder.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/DataFileText.h"
+#include "core/catalogue/StartupData.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,11 +27,11 @@ private slots:
     {
         // Every byte is one character, the ones the code page leaves undefined too.
         QCOMPARE(DataFileText::decode("\x80\x81\x82\xE9"), u"\u20AC\u0081\u201A\u00E9"_s);
-        QCOMPARE(DataFileText::splitLines("a\n\rb", 5).lines, (QStringList{"a", "", "b"}));
-        QCOMPARE(DataFileText::splitLines("\r\n\r\nx\r", 5).lines, (QStringList{"", "", "x"}));
+        QCOMPARE(DataFileText::splitLines("a\n\rb", 5).lines, (QStringList{u"a"_s, u""_s, u"b"_s}));
+        QCOMPARE(DataFileText::splitLines("\r\n\r\nx\r", 5).lines, (QStringList{u""_s, u""_s, u"x"_s}));
         QVERIFY(!DataFileText::splitLines("a\r\nb\r\n", 2).moreFollow);
         const DataFileText::Lines limited = DataFileText::splitLines("a\rb\r\n\r\n", 2); // only an empty line more
-        QCOMPARE(limited.lines, (QStringList{"a", "b"}));
+        QCOMPARE(limited.lines, (QStringList{u"a"_s, u"b"_s}));
         QVERIFY(limited.moreFollow);
         // The file is read in pieces; a CR LF that straddles two of them is still one line end.
         const QString longLine(4095, u'x');

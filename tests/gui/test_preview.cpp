@@ -1,5 +1,5 @@
-#include "catalogue/RowAccess.h"
-#include "output/ValueTable.h"
+#include "core/catalogue/RowAccess.h"
+#include "core/output/ValueTable.h"
 #include "support/AppFixture.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/QtUserPrompts.h"
+#include "ui/QtUserPrompts.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
-#include "catalogue/Catalogue.h"
-#include "catalogue/RowAccess.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/RowAccess.h"
 #include "support/AppFixture.h"
 #include "support/RowChanges.h"
 

@@ -1,5 +1,5 @@
-#include "catalogue/CatalogueTabs.h"
-#include "output/ConfigText.h"
+#include "ui/catalogue/CatalogueTabs.h"
+#include "core/output/ConfigText.h"
 #include "support/AppFixture.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "app/SplashWindow.h"
+#include "ui/app/SplashWindow.h"
 
 #include <QPointer>
 #include <QTest>

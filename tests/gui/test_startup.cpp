@@ -1,6 +1,6 @@
-#include "app/BuildInfo.h"
-#include "catalogue/CatalogueTabs.h"
-#include "catalogue/RowActions.h"
+#include "core/app/BuildInfo.h"
+#include "ui/catalogue/CatalogueTabs.h"
+#include "core/catalogue/RowActions.h"
 #include "support/AppFixture.h"
 #include "support/RowChanges.h"
 

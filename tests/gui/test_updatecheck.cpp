@@ -1,9 +1,9 @@
-#include "app/BuildInfo.h"
-#include "app/ProgramVersion.h"
-#include "catalogue/RowAccess.h"
+#include "core/app/BuildInfo.h"
+#include "core/app/ProgramVersion.h"
+#include "core/catalogue/RowAccess.h"
 #include "support/AppFixture.h"
 #include "support/LocalHttpServer.h"
-#include "update/UpdateCommand.h"
+#include "ui/update/UpdateCommand.h"
 
 #include <QAbstractButton>
 #include <QTest>

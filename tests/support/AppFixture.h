@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppController.h"
-#include "app/MainWindow.h"
-#include "app/StartupSound.h"
+#include "ui/app/AppController.h"
+#include "ui/app/MainWindow.h"
+#include "ui/StartupSound.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QTemporaryDir>

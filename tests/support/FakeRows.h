@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/RowAccess.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/RowAccess.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "support/RowChanges.h"
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 #include "support/FakeRows.h"
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/RowAccess.h"
+#include "core/catalogue/RowAccess.h"
 
 #include <QStringList>
 

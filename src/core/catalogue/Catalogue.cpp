@@ -1,0 +1,121 @@
+#include "core/catalogue/Catalogue.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace Catalogue {
+namespace {
+
+constexpr Setting toggle(int row, std::string_view name, Tab tab, Reset reset)
+{
+    return {row, name, tab, Kind::ThreeState, reset, {}, row};
+}
+
+constexpr Setting slider(int row, std::string_view name, Tab tab, SliderRange range)
+{
+    return {row, name, tab, Kind::Slider, Reset::SliderDefault, range, row - 52};
+}
+
+using enum Tab;
+using enum Reset;
+
+// Order matters: three-state rows by index, then the DirectX row, then the slider rows.
+constexpr std::array<Setting, settingCount> table = {{
+    toggle(0, "cl_phys_props_enable", Fps1, On),
+    toggle(1, "cl_ragdoll_physics_enable", Fps1, On),
+    toggle(2, "cl_show_splashes", Fps1, On),
+    toggle(3, "cl_smooth", Fps1, On),
+    toggle(4, "cl_c4dynamiclight", Fps1, Off),
+    toggle(5, "cl_ejectbrass", Fps1, On),
+    toggle(6, "cl_ragdoll_collide", Fps1, Off),
+    toggle(7, "cl_show_bloodspray", Fps1, On),
+    toggle(8, "fog_enable", Fps1, On),
+    toggle(9, "fog_enable_water_fog", Fps1, On),
+    toggle(10, "mat_bloom", Fps1, On),
+    toggle(11, "mat_bumpmap", Fps1, On),
+    toggle(12, "mat_clipz", Fps1, On),
+    toggle(13, "mat_fastnobump", Fps1, Off),
+    toggle(14, "mat_filterlightmaps", Fps1, On),
+    toggle(15, "mat_filtertextures", Fps2, On),
+    toggle(16, "mat_mipmaptextures", Fps2, On),
+    toggle(17, "mat_specular", Fps2, On),
+    toggle(18, "mat_trilinear", Fps2, On),
+    toggle(19, "mat_antialias", Fps2, Off),
+    toggle(20, "mat_vsync", Fps2, Off),
+    toggle(21, "r_drawrain", Fps2, Off),
+    toggle(22, "r_drawropes", Fps2, Off),
+    toggle(23, "r_drawmodeldecals", Fps2, On),
+    toggle(24, "r_rainsimulate", Fps2, On),
+    toggle(25, "r_shadows", Fps2, On),
+    toggle(26, "r_waterdrawreflection", Fps2, On),
+    toggle(27, "r_waterdrawrefraction", Fps2, On),
+    toggle(28, "r_dispenablelod", Fps2, On),
+    toggle(29, "r_fastzreject", Fps2, Off),
+    toggle(30, "cl_dynamiccrosshair", Other, On),
+    toggle(31, "cl_interpolate", Other, Off),
+    toggle(32, "cl_interp", Other, Off),
+    toggle(33, "cl_showfps", Other, Off),
+    toggle(34, "con_enable", Other, Off),
+    toggle(35, "mat_show_texture_memory_usage", Other, Off),
+    toggle(36, "gameui_hide", Other, On),
+    {noRowIndex, dxName, Other, Kind::DirectX, DirectX90, {}, 37},
+    //                                          min    max    init  small large tick
+    slider(90, "cl_phys_props_max", Fps3, {0, 1000, 300, 50, 1000, 50}),
+    slider(91, "mp_decals", Fps3, {0, 4096, 200, 16, 128, 256}),
+    slider(92, "r_decals", Fps3, {0, 4096, 2048, 16, 128, 256}),
+    slider(93, "r_dispradius", Fps3, {50, 1000, 500, 10, 100, 50}),
+    slider(94, "r_dispfullradius", Fps3, {50, 1000, 400, 10, 100, 50}),
+    slider(95, "r_propsmaxdist", Fps3, {100, 5000, 1200, 50, 100, 500}),
+    slider(96, "r_rainradius", Fps3, {0, 3000, 1500, 50, 100, 200}),
+    slider(97, "r_rainsplashpercentage", Fps3, {0, 100, 20, 1, 10, 10}),
+    slider(98, "cl_updaterate", Ping, {1, 100, 20, 5, 10, 5}),
+    slider(99, "cl_cmdrate", Ping, {1, 100, 30, 5, 10, 5}),
+    slider(100, "cl_rate", Ping, {1, 30000, 10000, 50, 500, 2000}),
+    slider(101, "rate", Ping, {10000, 50000, 25000, 1000, 5000, 5000}),
+    slider(102, "fps_max", Ping, {1, 300, 300, 5, 10, 25}),
+    slider(103, "fov", Other, {1, 360, 75, 5, 10, 30}),
+}};
+
+constexpr int directXPosition = threeStateCount;
+constexpr int firstSliderPosition = threeStateCount + 1;
+
+constexpr std::array<std::string_view, tabCount> tabCaptions = {"FPS 1", "FPS 2", "FPS 3", "Ping", "Bots", "Other"};
+
+} // namespace
+
+std::span<const Setting> settings()
+{
+    return table;
+}
+
+const Setting &threeStateRow(int rowIndex)
+{
+    assert(isThreeStateRow(rowIndex));
+    return table[static_cast<size_t>(rowIndex)];
+}
+
+const Setting &sliderRow(int sliderNumber)
+{
+    assert(sliderNumber >= 0 && sliderNumber < sliderCount);
+    return table[static_cast<size_t>(firstSliderPosition) + static_cast<size_t>(sliderNumber)];
+}
+
+const Setting &directXRow()
+{
+    return table[directXPosition];
+}
+
+std::string_view tabCaption(Tab tab)
+{
+    return tabCaptions[static_cast<size_t>(tab)];
+}
+
+std::optional<int> dxMemberForLevel(int level)
+{
+    const auto it = std::find(dxLevels.begin(), dxLevels.end(), level);
+    if (it == dxLevels.end())
+        return std::nullopt;
+    return static_cast<int>(it - dxLevels.begin());
+}
+
+} // namespace Catalogue

@@ -1,0 +1,197 @@
+#include "core/input/ConfigReader.h"
+
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/NumberText.h"
+#include "core/catalogue/RowAccess.h"
+
+#include <QIODevice>
+
+namespace {
+
+constexpr char byteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
+constexpr qsizetype byteOrderMarkSize = sizeof(byteOrderMark);
+constexpr qint64 chunkSize = qint64{64} * 1024;
+
+// Every character a number can hold besides the blanks around it (sign, digits, point, exponent).
+// A value with any other character is not a number, so the line can be passed over unkept.
+bool canBeInNumber(char byte)
+{
+    return (byte >= '0' && byte <= '9') || byte == '.' || byte == '+' || byte == '-' || byte == 'e' || byte == 'E';
+}
+
+} // namespace
+
+ConfigReader::ConfigReader(RowAccess &rows)
+    : m_rows(rows)
+{
+    auto addName = [this](const QString &name, RowRef row) {
+        if (m_names.contains(name))
+            return;
+        m_names.insert(name, row);
+        m_longestName = std::max(m_longestName, name.size());
+    };
+    for (int row = 0; row < Catalogue::threeStateCount; ++row)
+        addName(rows.caption(row), {Target::ThreeState, row});
+    for (int k = 0; k < Catalogue::sliderCount; ++k)
+        addName(rows.caption(Catalogue::firstSliderRow + k), {Target::Slider, k});
+    addName(rows.dxCaption(), {Target::DirectX, 0});
+}
+
+void ConfigReader::read(QIODevice &device, RowAccess &rows)
+{
+    ConfigReader reader(rows);
+    QByteArray chunk(chunkSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = device.read(chunk.data(), chunk.size());
+        if (got <= 0)
+            break;
+        reader.feed(QByteArrayView(chunk.constData(), got));
+    }
+    reader.finish();
+}
+
+void ConfigReader::feed(QByteArrayView bytes)
+{
+    for (const char byte : bytes) {
+        if (m_pastStart) {
+            take(byte);
+            continue;
+        }
+        if (byte == byteOrderMark[m_bomBytesSeen]) {
+            if (++m_bomBytesSeen == byteOrderMarkSize)
+                m_pastStart = true;
+            continue;
+        }
+        // Not a byte-order mark after all: what looked like its start is text.
+        m_pastStart = true;
+        for (qsizetype i = 0; i < m_bomBytesSeen; ++i)
+            take(byteOrderMark[i]);
+        take(byte);
+    }
+}
+
+void ConfigReader::finish()
+{
+    if (!m_pastStart) {
+        m_pastStart = true;
+        for (qsizetype i = 0; i < m_bomBytesSeen; ++i)
+            take(byteOrderMark[i]);
+    }
+    endLine();
+    m_afterCr = false;
+}
+
+void ConfigReader::take(char byte)
+{
+    // CR LF, LF alone and CR alone all end a line.
+    if (byte == '\r') {
+        endLine();
+        m_afterCr = true;
+        return;
+    }
+    if (byte == '\n') {
+        if (!m_afterCr)
+            endLine();
+        m_afterCr = false;
+        return;
+    }
+    m_afterCr = false;
+
+    switch (m_phase) {
+    case Phase::LineStart:
+        // Comment lines, the config's own banner among them.
+        if (byte == '/') {
+            m_phase = Phase::PassOver;
+            return;
+        }
+        m_phase = Phase::Name;
+        [[fallthrough]];
+    case Phase::Name:
+        if (byte == ' ') {
+            startValue();
+        } else if (m_name.size() >= m_longestName) {
+            m_phase = Phase::PassOver; // longer than any row's name
+        } else {
+            // Every byte stands for one character (Latin-1); row names are plain ASCII.
+            m_name.append(QLatin1Char(byte));
+        }
+        return;
+    case Phase::Value:
+        takeValue(byte);
+        return;
+    case Phase::PassOver:
+        return;
+    }
+}
+
+void ConfigReader::startValue()
+{
+    const auto found = m_names.constFind(m_name);
+    if (found == m_names.cend()) {
+        m_phase = Phase::PassOver;
+        return;
+    }
+    m_row = found.value();
+    m_phase = Phase::Value;
+}
+
+void ConfigReader::takeValue(char byte)
+{
+    // One quote is removed at each end of the value; anything after a closing quote, or a quote
+    // inside, leaves text that is not a number.
+    const bool first = !m_valueStarted;
+    m_valueStarted = true;
+    if (m_valueClosedWithQuote) {
+        m_phase = Phase::PassOver;
+        return;
+    }
+    if (byte == '"') {
+        // An opening quote is simply dropped; any later one can only be the closing quote.
+        m_valueClosedWithQuote = !first;
+    } else if (byte == ' ' || byte == '\t') {
+        // Blanks around a number do not count, so only the number itself is kept.
+        m_blankAfterValue = !m_value.isEmpty();
+    } else if (canBeInNumber(byte) && !m_blankAfterValue) {
+        m_value.append(QLatin1Char(byte));
+    } else {
+        m_phase = Phase::PassOver; // not a number, or blanks inside one
+    }
+}
+
+void ConfigReader::endLine()
+{
+    if (m_phase == Phase::Value)
+        apply(m_row, m_value);
+    m_phase = Phase::LineStart;
+    // Emptied, not cleared: the buffers are kept for the next line instead of freed and grown again.
+    m_name.resize(0);
+    m_value.resize(0);
+    m_valueStarted = false;
+    m_valueClosedWithQuote = false;
+    m_blankAfterValue = false;
+}
+
+void ConfigReader::apply(const RowRef &row, QStringView value)
+{
+    switch (row.target) {
+    case Target::ThreeState:
+        // Only the value 1 means On; a value that is not a number leaves the row as it is.
+        if (const std::optional<double> number = NumberText::parseNumber(value))
+            m_rows.select(row.index, *number == 1.0 ? RowState::On : RowState::Off);
+        return;
+    case Target::Slider:
+        if (const std::optional<std::int32_t> whole = NumberText::toWhole32(value))
+            m_rows.setSliderValue(row.index, *whole);
+        return;
+    case Target::DirectX:
+        if (const std::optional<double> number = NumberText::parseNumber(value)) {
+            for (int member = 0; member < Catalogue::dxLevelCount; ++member) {
+                if (*number == Catalogue::dxLevels[member]) {
+                    m_rows.selectDx(member);
+                    return;
+                }
+            }
+        }
+        return;
+    }
+}

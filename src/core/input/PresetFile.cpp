@@ -1,0 +1,154 @@
+#include "core/input/PresetFile.h"
+
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/NumberText.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace PresetFile {
+namespace {
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// "Item 6 (cl_ejectbrass)": counted from 1 for the reader, with the row it sets.
+QString itemLabel(int item)
+{
+    const std::string_view name = item < Catalogue::threeStateCount ? Catalogue::threeStateRow(item).name
+                                  : item < itemCount ? Catalogue::sliderRow(item - Catalogue::threeStateCount).name
+                                                     : std::string_view();
+    if (name.empty())
+        return u"Item %1"_s.arg(item + 1);
+    return u"Item %1 (%2)"_s.arg(item + 1).arg(QLatin1StringView(name.data(), qsizetype(name.size())));
+}
+
+Problem problem(int item, const QString &what)
+{
+    return {item, itemLabel(item) + u' ' + what};
+}
+
+// Splits the text into items. An item ends at a comma or a line end; blanks before it are
+// skipped; a quoted item may hold commas. Lines with nothing on them hold no item.
+std::variant<QStringList, Problem> splitItems(QStringView text)
+{
+    QStringList items;
+    qsizetype i = 0;
+    const qsizetype end = text.size();
+    bool afterComma = false;
+    while (i < end || afterComma) {
+        while (i < end && text[i] == u' ')
+            ++i;
+        const int number = int(items.size());
+        if (i == end || isLineEnd(text[i])) {
+            if (afterComma)
+                return problem(number, u"is empty."_s);
+            // A line end: CR LF counts as one.
+            if (i < end && text[i] == u'\r' && i + 1 < end && text[i + 1] == u'\n')
+                ++i;
+            ++i;
+            continue;
+        }
+        QString item;
+        if (text[i] == u'"') {
+            const qsizetype close = text.indexOf(u'"', i + 1);
+            qsizetype lineEnd = i + 1;
+            while (lineEnd < end && !isLineEnd(text[lineEnd]))
+                ++lineEnd;
+            if (close < 0 || close > lineEnd)
+                return problem(number, u"has no closing quote."_s);
+            item = text.mid(i + 1, close - i - 1).toString();
+            i = close + 1;
+            while (i < end && text[i] == u' ')
+                ++i;
+            if (i < end && text[i] != u',' && !isLineEnd(text[i]))
+                return problem(number, u"has text after its closing quote."_s);
+        } else {
+            const qsizetype start = i;
+            while (i < end && text[i] != u',' && !isLineEnd(text[i]))
+                ++i;
+            item = text.mid(start, i - start).toString();
+        }
+        if (item.isEmpty())
+            return problem(number, u"is empty."_s);
+        if (items.size() == itemCount)
+            return Problem{number, u"The file has more than %1 items."_s.arg(itemCount)};
+        items.append(item);
+        afterComma = i < end && text[i] == u',';
+        if (afterComma)
+            ++i;
+    }
+    return items;
+}
+
+std::variant<Step, Problem> readItem(int number, const QString &item)
+{
+    const std::optional<std::int16_t> kind = NumberText::toWhole16(QStringView(item).right(1));
+    if (!kind)
+        return problem(number, u"does not end in a digit."_s);
+    const qsizetype point = item.indexOf(u'.');
+    const QStringView valueText = point < 0 ? QStringView(item) : QStringView(item).mid(point + 1);
+    const std::optional<std::int16_t> value = NumberText::toWhole16(valueText);
+    if (!value)
+        return problem(number, u"does not hold a whole number from -32768 to 32767."_s);
+
+    Step step{number, RowState::Default, 0};
+    if (number < Catalogue::threeStateCount) {
+        if (*kind != 1 && *kind != 3)
+            return problem(number, u"must end in 1 (On) or 3 (Off)."_s);
+        step.state = *kind == 1 ? RowState::On : RowState::Off;
+    } else {
+        if (*kind == 1 || *kind == 3)
+            return problem(number, u"is a slider value and must not end in 1 or 3."_s);
+        step.sliderValue = *kind == 2 ? 0 : *value;
+    }
+    return step;
+}
+
+} // namespace
+
+Parsed parse(QByteArrayView text)
+{
+    // 8-bit text: every byte stands for one character.
+    const QString decoded = QString::fromLatin1(text);
+    const std::variant<QStringList, Problem> split = splitItems(decoded);
+    if (const Problem *fault = std::get_if<Problem>(&split))
+        return *fault;
+    const QStringList &items = std::get<QStringList>(split);
+
+    QList<Step> steps;
+    steps.reserve(items.size());
+    for (int number = 0; number < items.size(); ++number) {
+        const std::variant<Step, Problem> read = readItem(number, items.at(number));
+        if (const Problem *fault = std::get_if<Problem>(&read))
+            return *fault;
+        steps.append(std::get<Step>(read));
+    }
+    return steps;
+}
+
+Parsed readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Problem{-1, u"The file cannot be read: %1."_s.arg(file.errorString())};
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Problem{-1, u"The file cannot be read: %1."_s.arg(file.errorString())};
+    return parse(text);
+}
+
+void apply(const QList<Step> &steps, RowAccess &rows)
+{
+    for (const Step &step : steps) {
+        if (step.item < Catalogue::threeStateCount)
+            rows.select(step.item, step.state);
+        else
+            rows.setSliderValue(step.item - Catalogue::threeStateCount, step.sliderValue);
+    }
+}
+
+} // namespace PresetFile

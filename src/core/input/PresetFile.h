@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/catalogue/RowAccess.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <variant>
+
+// A preset file: up to 51 items separated by commas or line ends. Item n sets three-state row n
+// (n = 0..36) or slider n - 37 (n = 37..50). An item's last character is its kind digit: 1 selects
+// On, 3 selects Off, 2 sets the slider to 0, any other digit sets the slider to the number after
+// the item's first "." (or to the whole item when it has none).
+namespace PresetFile {
+
+inline constexpr int itemCount = 37 + 14;
+
+// What one item does.
+struct Step {
+    int item = 0;
+    RowState state = RowState::Default; // On or Off for a three-state item
+    int sliderValue = 0;                // for a slider item
+};
+
+// Why a file was not applied. `item` counts from 0; -1 when the problem is the file as a whole.
+struct Problem {
+    int item = -1;
+    QString text; // a sentence for the user, naming the item
+};
+
+using Parsed = std::variant<QList<Step>, Problem>;
+
+// Checks the whole text before anything is applied: a file with any fault gives no steps at all.
+Parsed parse(QByteArrayView text);
+Parsed readFile(const QString &path);
+
+// Sets the rows the steps cover; every other row, and the DirectX level, keep their state.
+// Slider values outside a slider's range end at the nearest end of it.
+void apply(const QList<Step> &steps, RowAccess &rows);
+
+} // namespace PresetFile

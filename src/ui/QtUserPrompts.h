@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/UserPrompts.h"
+
+// The real message boxes and file dialogs.
+class QtUserPrompts final : public UserPrompts {
+public:
+    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
+    void inform(QWidget *parent, const QString &title, const QString &text) override;
+    std::optional<QString> askOpenFileName(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QString> askSaveFileName(QWidget *parent, const FileDialogRequest &request) override;
+};

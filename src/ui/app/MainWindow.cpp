@@ -1,0 +1,255 @@
+#include "ui/app/MainWindow.h"
+
+#include "ui/app/AboutWindow.h"
+#include "core/app/BuildInfo.h"
+#include "ui/app/DisplayFont.h"
+#include "ui/widgets/LinePanel.h"
+#include "core/app/ProgramVersion.h"
+#include "ui/widgets/ScreenCentre.h"
+#include "ui/widgets/Twips.h"
+#include "ui/UserPrompts.h"
+#include "ui/catalogue/CatalogueLayout.h"
+#include "ui/catalogue/CatalogueTabs.h"
+#include "core/catalogue/RowActions.h"
+#include "core/catalogue/StartupData.h"
+#include "ui/input/OpenCommand.h"
+#include "ui/input/PresetCommands.h"
+#include "ui/output/PreviewCommand.h"
+#include "ui/output/SaveCommand.h"
+#include "ui/update/UpdateCommand.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int clientWidth = 6735;
+constexpr int clientHeight = 8415;
+constexpr int statusBarCut = 975; // the description area and its frame
+
+QFont designFont()
+{
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QString logoText()
+{
+    return u"Tunewick still needs a logo, so if you would like to make one, please send it to "_s
+           + QString::fromUtf8(BuildInfo::contactEmail) + u"\r\nThanks! Your help is very appreciated!"_s;
+}
+
+} // namespace
+
+MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent)
+    : QMainWindow(parent)
+    , m_prompts(prompts)
+    , m_dataFolder(std::move(dataFolder))
+{
+    setObjectName(u"main"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(u"Tunewick & Version"_s);
+    setFont(designFont());
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor::fromRgb(CatalogueLayout::windowGrey));
+    setPalette(grey);
+
+    createCentralArea();
+    createMenus();
+    connectCommands();
+    connectRowActions();
+    // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::createCentralArea()
+{
+    m_client = new LinePanel(this);
+    m_client->setObjectName(u"client"_s);
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+
+    m_tabs = new CatalogueTabs(m_client);
+    m_tabs->setGeometry(Twips::rect(CatalogueLayout::stripLeft, CatalogueLayout::stripTop, CatalogueLayout::stripWidth,
+                                    CatalogueLayout::stripHeight));
+
+    m_downLabel = new QLabel(u"Downlabel"_s, m_client);
+    m_downLabel->setObjectName(u"downlabel"_s);
+    m_downLabel->setTextFormat(Qt::PlainText);
+    m_downLabel->setAlignment(Qt::AlignCenter);
+    m_downLabel->setGeometry(Twips::rect(210, 7140, 6315, 225));
+
+    m_infoLabel = new QLabel(u"Click on a command to get it's description here."_s, m_client);
+    m_infoLabel->setObjectName(u"infolbl"_s);
+    m_infoLabel->setTextFormat(Qt::PlainText);
+    m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_infoLabel->setAccessibleName(tr("Description"));
+    m_infoLabel->setWordWrap(true);
+    m_infoLabel->setGeometry(Twips::rect(0, 7455, clientWidth, 960));
+
+    m_client->addLine(0, 7445, 6720, 7445);
+    m_client->addLine(0, 7455, 0, 8400);
+    m_client->addLine(6720, 7455, 6720, 8400);
+    m_client->addLine(0, 8400, 6720, 8400);
+
+    setClientHeight(clientHeight);
+}
+
+QAction *MainWindow::addMenuItem(QMenu *menu, const QString &objectName, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    return action;
+}
+
+void MainWindow::createMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    QMenu *file = bar->addMenu(u"&File"_s);
+    file->setObjectName(u"file"_s);
+    addMenuItem(file, u"new"_s, u"New"_s);
+    addMenuItem(file, u"open"_s, u"Open"_s);
+    addMenuItem(file, u"inst"_s, u"Save"_s);
+    QAction *exit = addMenuItem(file, u"exit"_s, u"Exit"_s);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *options = bar->addMenu(u"&Options"_s);
+    options->setObjectName(u"opt"_s);
+    for (const DisplayFont::Item &item : DisplayFont::items)
+        addMenuItem(options, QString::fromUtf16(item.actionName), QString::fromUtf16(item.caption))->setCheckable(true);
+    // A divider drawn as text: an ordinary item that does nothing.
+    addMenuItem(options, u"err"_s, u"--------------"_s);
+    addMenuItem(options, u"prv"_s, u"Preview"_s);
+    m_statusBarAction = addMenuItem(options, u"statbar"_s, u"Status Bar"_s);
+    m_statusBarAction->setCheckable(true);
+    connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
+
+    QAction *update = bar->addAction(u"Update"_s);
+    update->setObjectName(u"update"_s);
+
+    QMenu *presets = bar->addMenu(u"&Presets"_s);
+    presets->setObjectName(u"presets"_s);
+    addMenuItem(presets, u"highq"_s, u"High Quality"_s);
+    addMenuItem(presets, u"defq"_s, u"Default"_s);
+    addMenuItem(presets, u"hfps"_s, u"High FPS"_s);
+    addMenuItem(presets, u"dhfps"_s, u"Die Hard FPS"_s);
+
+    QAction *about = bar->addAction(u"&About"_s);
+    about->setObjectName(u"about"_s);
+}
+
+// Each command lives in an object of its own, owned by this window. File, New is the
+// controller's: it replaces the window.
+void MainWindow::connectCommands()
+{
+    connect(menuAction(u"prv"_s), &QAction::triggered, new PreviewCommand(rows(), m_tables, this),
+            &PreviewCommand::run);
+    connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this), &SaveCommand::run);
+    new OpenCommand(*this, m_prompts);
+    new PresetCommands(*this, m_prompts);
+    connect(menuAction(u"update"_s), &QAction::triggered, new UpdateCommand(m_prompts, this), &UpdateCommand::run);
+    connect(menuAction(u"about"_s), &QAction::triggered, this, &MainWindow::showAbout);
+    for (const DisplayFont::Item &item : DisplayFont::items) {
+        connect(menuAction(QString::fromUtf16(item.actionName)), &QAction::triggered, this,
+                [this, &item] { DisplayFont::apply(*this, item); });
+    }
+}
+
+void MainWindow::connectRowActions()
+{
+    connect(m_tabs, &CatalogueTabs::nameClicked, this, [this](int row) {
+        m_infoLabel->setText(RowActions::descriptionText(m_tables, RowActions::descriptionSlotOfName(row)));
+    });
+    connect(m_tabs, &CatalogueTabs::dxNameClicked, this, [this] {
+        m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
+    });
+    connect(m_tabs, &CatalogueTabs::resetClicked, this,
+            [this](int row) { RowActions::resetRow(*m_tabs, m_tables, row); });
+    connect(m_tabs, &CatalogueTabs::dxResetClicked, this, [this] { RowActions::resetDirectX(*m_tabs); });
+}
+
+void MainWindow::showAbout()
+{
+    // One about window at a time; asking again brings it to the front.
+    if (!m_about)
+        m_about = new AboutWindow;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MainWindow::initialise()
+{
+    // The window is not shown yet, so the box stands on its own.
+    m_prompts.inform(nullptr, u"Logo"_s, logoText());
+    const QString version = ProgramVersion::current().titleText();
+    setWindowTitle(version);
+    m_downLabel->setText(version);
+    m_infoLabel->setText(u"Command: (cvar name here)\r\nDescription: (description here)"_s);
+    m_statusBarAction->setChecked(true);
+    menuAction(u"arial"_s)->setChecked(true);
+    readDataFiles();
+    emit startupSoundRequested();
+}
+
+void MainWindow::readDataFiles()
+{
+    StartupData::Result read = StartupData::readStartupTables(m_dataFolder);
+    m_tables = std::move(read.tables);
+    if (!read.problems.isEmpty())
+        m_prompts.inform(nullptr, u"Data files"_s, StartupData::problemReport(read.problems));
+}
+
+RowAccess &MainWindow::rows()
+{
+    return *m_tabs;
+}
+
+QAction *MainWindow::menuAction(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+void MainWindow::toggleStatusBar()
+{
+    // The action has already flipped its check mark; it records whether the bar is shown.
+    const bool shown = m_statusBarAction->isChecked();
+    m_infoLabel->setVisible(shown);
+    setClientHeight(shown ? clientHeight : clientHeight - statusBarCut);
+}
+
+void MainWindow::setClientHeight(int twips)
+{
+    m_client->setFixedSize(Twips::toPixels(clientWidth), Twips::toPixels(twips));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    centreOnScreen(*this);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_prompts.askYesNo(this, u"Finished?"_s, u"Are you sure you want to exit?"_s)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closeConfirmed();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}

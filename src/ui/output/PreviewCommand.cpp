@@ -1,0 +1,30 @@
+#include "ui/output/PreviewCommand.h"
+
+#include "ui/output/PreviewWindow.h"
+#include "core/output/ValueTable.h"
+
+PreviewCommand::PreviewCommand(const RowAccess &rows, const StartupTables &tables, QObject *parent)
+    : QObject(parent)
+    , m_rows(rows)
+    , m_tables(tables)
+{
+}
+
+PreviewCommand::~PreviewCommand()
+{
+    // The preview never outlives the main window it belongs to.
+    delete m_window;
+}
+
+void PreviewCommand::run()
+{
+    collectValues(m_rows, m_tables, vars());
+    // A closed window is gone even while its deletion is still pending.
+    if (!m_window || !m_window->isVisible()) {
+        // No parent: the preview is a window of its own beside the main window.
+        m_window = new PreviewWindow(vars());
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}

@@ -1,0 +1,73 @@
+#include "ui/output/PreviewWindow.h"
+
+#include "ui/widgets/ScreenCentre.h"
+
+#include "ui/widgets/Twips.h"
+#include "core/output/ConfigText.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QFont designFont()
+{
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(const ValueTable &values)
+{
+    setObjectName(u"preview"_s);
+    setWindowTitle(u"Preview"_s);
+    // Without title bar and border; the drawn lines stand in for the frame and Close is the only way out.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(designFont());
+    setFixedSize(Twips::toPixels(6645), Twips::toPixels(8445));
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(u"txtprv"_s);
+    m_text->setGeometry(Twips::rect(105, 105, 6420, 7785));
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setAccessibleName(tr("Config text"));
+    QPalette yellow = m_text->palette();
+    yellow.setColor(QPalette::Base, QColor(255, 255, 192));
+    m_text->setPalette(yellow);
+
+    m_close = new QPushButton(u"Close"_s, this);
+    m_close->setObjectName(u"close"_s);
+    m_close->setGeometry(Twips::rect(105, 7980, 6420, 330));
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+
+    setTabOrder(m_close, m_text);
+    m_close->setFocus();
+
+    addLine(0, 0, 0, 8400);
+    addLine(6615, 0, 6615, 8400);
+    addLine(0, 0, 6615, 0);
+    addLine(0, 8400, 6615, 8400);
+    addLine(105, 7905, 6520, 7905);
+    addLine(6520, 105, 6520, 7900);
+    addLine(95, 7875, 95, 95);
+    addLine(6510, 95, 95, 95);
+
+    m_text->setPlainText(composePreviewText(values));
+    m_text->moveCursor(QTextCursor::Start);
+}
+
+void PreviewWindow::showEvent(QShowEvent *event)
+{
+    LinePanel::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    centreOnScreen(*this);
+}
