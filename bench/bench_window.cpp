@@ -1,8 +1,8 @@
 #include "ui/Silent.h"
 
+#include "core/catalogue/StartupData.h"
 #include "ui/app/MainWindow.h"
 #include "ui/catalogue/CatalogueTabs.h"
-#include "core/catalogue/StartupData.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "ui/app/AppController.h"
 #include "core/app/DataFolder.h"
 #include "ui/QtUserPrompts.h"
+#include "ui/app/AppController.h"
 #include "ui/app/SplashWindow.h"
 
 #include <QApplication>

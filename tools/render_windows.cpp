@@ -1,12 +1,12 @@
 // Renders the main window, one picture per tab, the splash, the about window and the preview window
 // to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen render_windows OUTPUT_FOLDER
+#include "core/catalogue/Catalogue.h"
+#include "ui/Silent.h"
 #include "ui/app/AboutWindow.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/SplashWindow.h"
-#include "core/catalogue/Catalogue.h"
 #include "ui/catalogue/CatalogueTabs.h"
-#include "ui/Silent.h"
 
 #include <QApplication>
 #include <QDir>

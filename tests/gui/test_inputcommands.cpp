@@ -1,9 +1,9 @@
 #include "core/catalogue/Catalogue.h"
-#include "ui/catalogue/CatalogueTabs.h"
 #include "core/input/PresetFile.h"
 #include "support/AppFixture.h"
 #include "support/FakeRows.h"
 #include "support/RowChanges.h"
+#include "ui/catalogue/CatalogueTabs.h"
 
 #include <QApplication>
 #include <QFile>

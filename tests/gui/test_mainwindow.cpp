@@ -1,8 +1,8 @@
-#include "ui/widgets/Twips.h"
 #include "core/catalogue/Catalogue.h"
-#include "ui/catalogue/CatalogueTabs.h"
 #include "support/AppFixture.h"
 #include "support/RowChanges.h"
+#include "ui/catalogue/CatalogueTabs.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -74,10 +74,11 @@ private slots:
             for (QAction *item : top->menu() ? top->menu()->actions() : QList<QAction *>{})
                 captions << u"  "_s + item->text();
         }
-        QCOMPARE(captions, (QStringList{u"&File"_s, u"  New"_s, u"  Open"_s, u"  Save"_s, u"  Exit"_s, u"&Options"_s, u"  Font: Arial"_s,
-                                        u"  Font: Times New Roman"_s, u"  Font: Courier New"_s, u"  --------------"_s,
-                                        u"  Preview"_s, u"  Status Bar"_s, u"Update"_s, u"&Presets"_s, u"  High Quality"_s,
-                                        u"  Default"_s, u"  High FPS"_s, u"  Die Hard FPS"_s, u"&About"_s}));
+        QCOMPARE(captions,
+                 (QStringList{u"&File"_s, u"  New"_s, u"  Open"_s, u"  Save"_s, u"  Exit"_s, u"&Options"_s,
+                              u"  Font: Arial"_s, u"  Font: Times New Roman"_s, u"  Font: Courier New"_s,
+                              u"  --------------"_s, u"  Preview"_s, u"  Status Bar"_s, u"Update"_s, u"&Presets"_s,
+                              u"  High Quality"_s, u"  Default"_s, u"  High FPS"_s, u"  Die Hard FPS"_s, u"&About"_s}));
 
         // "--------------" is an ordinary item that does nothing.
         const QSize size = window->size();

@@ -1,6 +1,6 @@
-#include "ui/catalogue/CatalogueTabs.h"
 #include "core/output/ConfigText.h"
 #include "support/AppFixture.h"
+#include "ui/catalogue/CatalogueTabs.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "core/app/BuildInfo.h"
-#include "ui/catalogue/CatalogueTabs.h"
 #include "core/catalogue/RowActions.h"
 #include "support/AppFixture.h"
 #include "support/RowChanges.h"
+#include "ui/catalogue/CatalogueTabs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "support/ScriptedPrompts.h"
+#include "ui/StartupSound.h"
 #include "ui/app/AppController.h"
 #include "ui/app/MainWindow.h"
-#include "ui/StartupSound.h"
-#include "support/ScriptedPrompts.h"
 
 #include <QTemporaryDir>
 

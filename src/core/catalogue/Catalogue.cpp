@@ -105,6 +105,11 @@ const Setting &directXRow()
     return table[directXPosition];
 }
 
+const Setting &rowWithIndex(int rowIndex)
+{
+    return isThreeStateRow(rowIndex) ? threeStateRow(rowIndex) : sliderRow(sliderNumber(rowIndex));
+}
+
 std::string_view tabCaption(Tab tab)
 {
     return tabCaptions[static_cast<size_t>(tab)];

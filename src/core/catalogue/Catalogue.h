@@ -56,6 +56,8 @@ std::span<const Setting> settings();
 const Setting &threeStateRow(int rowIndex); // 0..36
 const Setting &sliderRow(int sliderNumber); // 0..13, the slider of row 90 + k
 const Setting &directXRow();
+// The three-state or slider row whose controls carry this index (0..36, 90..103).
+const Setting &rowWithIndex(int rowIndex);
 
 constexpr bool isThreeStateRow(int rowIndex)
 {

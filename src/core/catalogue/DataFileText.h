@@ -24,6 +24,6 @@ struct Lines {
 Lines splitLines(QByteArrayView bytes, int maxLines);
 
 // As above, from a file; reading stops once it is known whether more lines follow.
-Lines readLines(const QString &path, int maxLines);
+[[nodiscard]] Lines readLines(const QString &path, int maxLines);
 
 } // namespace DataFileText

@@ -9,12 +9,6 @@ class RowAccess;
 // What the row labels and "D" buttons do.
 namespace RowActions {
 
-// The description slot shown for a click on the name label with this index (0..36, 90..103).
-constexpr int descriptionSlotOfName(int index)
-{
-    return index <= 38 ? index : index - 52;
-}
-
 // The slot's three lines joined by CR LF, verbatim; an unfilled slot gives two line breaks.
 QString descriptionText(const StartupTables &tables, int slot);
 

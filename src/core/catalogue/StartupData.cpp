@@ -1,5 +1,7 @@
 #include "core/catalogue/StartupData.h"
 
+#include "core/catalogue/CatalogueText.h"
+
 #include "core/catalogue/DataFileText.h"
 #include "core/catalogue/NumberText.h"
 
@@ -15,11 +17,6 @@ constexpr int descFileLines = Catalogue::descriptionSlotCount * StartupTables::d
 QString filePath(const QString &dataFolder, const char16_t *name)
 {
     return QDir::toNativeSeparators(dataFolder + u'/' + QString::fromUtf16(name));
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Reads one file; reports it when it cannot be read or holds more lines than maxLines.

@@ -29,7 +29,7 @@ struct Result {
 
 // Reads desc, sldef and defval, in that order. Whatever cannot be read leaves its entries
 // empty; lines beyond a table's last entry are never read into it.
-Result readStartupTables(const QString &dataFolder);
+[[nodiscard]] Result readStartupTables(const QString &dataFolder);
 
 // The reset value of slider k: its sldef entry as a whole number within the slider's range.
 std::optional<int> sliderResetValue(const StartupTables &tables, int sliderNumber);

@@ -5,6 +5,7 @@
 #include "core/catalogue/RowAccess.h"
 
 #include <QIODevice>
+#include <cmath>
 
 namespace {
 
@@ -184,13 +185,11 @@ void ConfigReader::apply(const RowRef &row, QStringView value)
             m_rows.setSliderValue(row.index, *whole);
         return;
     case Target::DirectX:
-        if (const std::optional<double> number = NumberText::parseNumber(value)) {
-            for (int member = 0; member < Catalogue::dxLevelCount; ++member) {
-                if (*number == Catalogue::dxLevels[member]) {
-                    m_rows.selectDx(member);
-                    return;
-                }
-            }
+        // Only an exact level counts: 80.5 selects nothing.
+        if (const std::optional<double> number = NumberText::parseNumber(value);
+            number && *number == std::trunc(*number) && std::abs(*number) <= Catalogue::dxLevels.back()) {
+            if (const std::optional<int> member = Catalogue::dxMemberForLevel(static_cast<int>(*number)))
+                m_rows.selectDx(*member);
         }
         return;
     }

@@ -1,5 +1,7 @@
 #include "core/input/PresetFile.h"
 
+#include "core/catalogue/CatalogueText.h"
+
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/NumberText.h"
 
@@ -23,7 +25,7 @@ QString itemLabel(int item)
                                                      : std::string_view();
     if (name.empty())
         return u"Item %1"_s.arg(item + 1);
-    return u"Item %1 (%2)"_s.arg(item + 1).arg(QLatin1StringView(name.data(), qsizetype(name.size())));
+    return u"Item %1 (%2)"_s.arg(item + 1).arg(toQString(name));
 }
 
 Problem problem(int item, const QString &what)

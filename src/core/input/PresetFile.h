@@ -32,8 +32,8 @@ struct Problem {
 using Parsed = std::variant<QList<Step>, Problem>;
 
 // Checks the whole text before anything is applied: a file with any fault gives no steps at all.
-Parsed parse(QByteArrayView text);
-Parsed readFile(const QString &path);
+[[nodiscard]] Parsed parse(QByteArrayView text);
+[[nodiscard]] Parsed readFile(const QString &path);
 
 // Sets the rows the steps cover; every other row, and the DirectX level, keep their state.
 // Slider values outside a slider's range end at the nearest end of it.

@@ -9,4 +9,4 @@
 // temporary file beside it, which takes the file's place only once it is complete and on disk.
 // A symbolic link at `path` stays a link; the file it points to is replaced.
 // Returns the reason when the file could not be written, nothing on success.
-std::optional<QString> writeFileAtomically(const QString &path, const QByteArray &bytes);
+[[nodiscard]] std::optional<QString> writeFileAtomically(const QString &path, const QByteArray &bytes);

@@ -1,9 +1,11 @@
 #include "ui/app/AboutWindow.h"
 
+#include "ui/widgets/DesignFont.h"
+
 #include "core/app/BuildInfo.h"
+#include "core/app/ProgramVersion.h"
 #include "ui/widgets/LinePanel.h"
 #include "ui/widgets/LogoPicture.h"
-#include "core/app/ProgramVersion.h"
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Twips.h"
 
@@ -18,13 +20,6 @@ constexpr int clientWidth = 6675;
 constexpr int clientHeight = 2850;
 constexpr QRgb darkGrey = 0x404040;
 
-QFont arial(qreal points)
-{
-    QFont font(u"Arial"_s);
-    font.setPointSizeF(points);
-    return font;
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(QWidget *parent)
@@ -35,7 +30,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     setModal(false);
     setWindowTitle(u"About Tunewick"_s);
     setFixedSize(Twips::toPixels(clientWidth), Twips::toPixels(clientHeight));
-    setFont(arial(8.25));
+    setFont(DesignFont::arial());
 
     // The whole client area draws the divider; the labels sit on it.
     auto *client = new LinePanel(this);
@@ -63,7 +58,7 @@ AboutWindow::AboutWindow(QWidget *parent)
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
-        label->setFont(arial(points));
+        label->setFont(DesignFont::arial(points));
         label->setPalette(colours);
         label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
         return label;

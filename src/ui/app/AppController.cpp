@@ -1,9 +1,6 @@
 #include "ui/app/AppController.h"
 
-#include "ui/app/MainWindow.h"
 #include "ui/input/NewForm.h"
-
-#include <QAction>
 
 AppController::AppController(UserPrompts &prompts, QString dataFolder, std::function<void()> endProgram,
                              QObject *parent)
@@ -21,8 +18,7 @@ MainWindow *AppController::createMainWindow()
         if (!m_startingAnew)
             m_endProgram();
     });
-    connect(window->menuAction(QStringLiteral("new")), &QAction::triggered, this,
-            [this, window] { startNewForm(window); });
+    connect(window, &MainWindow::newFormRequested, this, [this, window] { startNewForm(window); });
     connect(window, &MainWindow::startupSoundRequested, this, [this] { m_sound->play(); });
     window->initialise();
     window->show();

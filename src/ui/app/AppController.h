@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "ui/app/MainWindow.h"
 #include "ui/QtStartupSound.h"
+#include "ui/app/MainWindow.h"
 
 #include <functional>
 

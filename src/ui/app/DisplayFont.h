@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QAction;
 class QWidget;
 
 // The display face of the main window's texts: Arial, Times New Roman or Courier New.
@@ -21,9 +22,12 @@ inline constexpr std::array<Item, 3> items = {{
     {u"courier", u"Font: Courier New", u"Courier New"},
 }};
 
-// Checks the item's menu entry and clears the other two, then sets the item's face on the
-// main window and the catalogue's texts that follow the display font. Size, weight and style
-// stay; every other control keeps its face.
-void apply(QWidget &mainWindow, const Item &item);
+// The menu entries of the three items, in the order of items.
+using Actions = std::array<QAction *, items.size()>;
+
+// Checks the chosen item's menu entry and clears the other two, then sets its face on the main
+// window and the catalogue's texts that follow the display font. Size, weight and style stay;
+// every other control keeps its face.
+void apply(QWidget &mainWindow, const Actions &actions, std::size_t chosen);
 
 } // namespace DisplayFont

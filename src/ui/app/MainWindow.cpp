@@ -1,22 +1,23 @@
 #include "ui/app/MainWindow.h"
 
-#include "ui/app/AboutWindow.h"
 #include "core/app/BuildInfo.h"
-#include "ui/app/DisplayFont.h"
-#include "ui/widgets/LinePanel.h"
 #include "core/app/ProgramVersion.h"
-#include "ui/widgets/ScreenCentre.h"
-#include "ui/widgets/Twips.h"
-#include "ui/UserPrompts.h"
-#include "ui/catalogue/CatalogueLayout.h"
-#include "ui/catalogue/CatalogueTabs.h"
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
+#include "ui/UserPrompts.h"
+#include "ui/app/AboutWindow.h"
+#include "ui/app/DisplayFont.h"
+#include "ui/catalogue/CatalogueLayout.h"
+#include "ui/catalogue/CatalogueTabs.h"
 #include "ui/input/OpenCommand.h"
 #include "ui/input/PresetCommands.h"
 #include "ui/output/PreviewCommand.h"
 #include "ui/output/SaveCommand.h"
 #include "ui/update/UpdateCommand.h"
+#include "ui/widgets/DesignFont.h"
+#include "ui/widgets/LinePanel.h"
+#include "ui/widgets/ScreenCentre.h"
+#include "ui/widgets/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,13 +32,6 @@ namespace {
 constexpr int clientWidth = 6735;
 constexpr int clientHeight = 8415;
 constexpr int statusBarCut = 975; // the description area and its frame
-
-QFont designFont()
-{
-    QFont font(u"Arial"_s);
-    font.setPointSizeF(8.25);
-    return font;
-}
 
 QString logoText()
 {
@@ -56,14 +50,14 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(u"Tunewick & Version"_s);
-    setFont(designFont());
+    setFont(DesignFont::arial());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor::fromRgb(CatalogueLayout::windowGrey));
     setPalette(grey);
 
     createCentralArea();
     createMenus();
-    connectCommands();
+    connectMenus();
     connectRowActions();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -90,7 +84,7 @@ void MainWindow::createCentralArea()
     m_infoLabel->setObjectName(u"infolbl"_s);
     m_infoLabel->setTextFormat(Qt::PlainText);
     m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_infoLabel->setAccessibleName(tr("Description"));
+    m_infoLabel->setAccessibleName(u"Description"_s);
     m_infoLabel->setWordWrap(true);
     m_infoLabel->setGeometry(Twips::rect(0, 7455, clientWidth, 960));
 
@@ -102,12 +96,16 @@ void MainWindow::createCentralArea()
     setClientHeight(clientHeight);
 }
 
-QAction *MainWindow::addMenuItem(QMenu *menu, const QString &objectName, const QString &caption)
+namespace {
+
+QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(objectName);
     return action;
 }
+
+} // namespace
 
 void MainWindow::createMenus()
 {
@@ -115,58 +113,70 @@ void MainWindow::createMenus()
 
     QMenu *file = bar->addMenu(u"&File"_s);
     file->setObjectName(u"file"_s);
-    addMenuItem(file, u"new"_s, u"New"_s);
-    addMenuItem(file, u"open"_s, u"Open"_s);
-    addMenuItem(file, u"inst"_s, u"Save"_s);
-    QAction *exit = addMenuItem(file, u"exit"_s, u"Exit"_s);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    m_newAction = addMenuItem(file, u"new"_s, u"New"_s);
+    m_openAction = addMenuItem(file, u"open"_s, u"Open"_s);
+    m_saveAction = addMenuItem(file, u"inst"_s, u"Save"_s);
+    m_exitAction = addMenuItem(file, u"exit"_s, u"Exit"_s);
 
     QMenu *options = bar->addMenu(u"&Options"_s);
     options->setObjectName(u"opt"_s);
-    for (const DisplayFont::Item &item : DisplayFont::items)
-        addMenuItem(options, QString::fromUtf16(item.actionName), QString::fromUtf16(item.caption))->setCheckable(true);
+    for (std::size_t i = 0; i < DisplayFont::items.size(); ++i) {
+        const DisplayFont::Item &item = DisplayFont::items[i];
+        m_fontActions[i] = addMenuItem(options, QString::fromUtf16(item.actionName), QString::fromUtf16(item.caption));
+        m_fontActions[i]->setCheckable(true);
+    }
     // A divider drawn as text: an ordinary item that does nothing.
     addMenuItem(options, u"err"_s, u"--------------"_s);
-    addMenuItem(options, u"prv"_s, u"Preview"_s);
+    m_previewAction = addMenuItem(options, u"prv"_s, u"Preview"_s);
     m_statusBarAction = addMenuItem(options, u"statbar"_s, u"Status Bar"_s);
     m_statusBarAction->setCheckable(true);
-    connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
 
-    QAction *update = bar->addAction(u"Update"_s);
-    update->setObjectName(u"update"_s);
+    m_updateAction = bar->addAction(u"Update"_s);
+    m_updateAction->setObjectName(u"update"_s);
 
     QMenu *presets = bar->addMenu(u"&Presets"_s);
     presets->setObjectName(u"presets"_s);
-    addMenuItem(presets, u"highq"_s, u"High Quality"_s);
-    addMenuItem(presets, u"defq"_s, u"Default"_s);
-    addMenuItem(presets, u"hfps"_s, u"High FPS"_s);
-    addMenuItem(presets, u"dhfps"_s, u"Die Hard FPS"_s);
+    // Each preset's file in the data folder is named after its menu item.
+    m_presets = {{
+        {addMenuItem(presets, u"highq"_s, u"High Quality"_s), u"highq.cst"},
+        {addMenuItem(presets, u"defq"_s, u"Default"_s), u"defq.cst"},
+        {addMenuItem(presets, u"hfps"_s, u"High FPS"_s), u"hfps.cst"},
+        {addMenuItem(presets, u"dhfps"_s, u"Die Hard FPS"_s), u"dhfps.cst"},
+    }};
 
-    QAction *about = bar->addAction(u"&About"_s);
-    about->setObjectName(u"about"_s);
+    m_aboutAction = bar->addAction(u"&About"_s);
+    m_aboutAction->setObjectName(u"about"_s);
 }
 
-// Each command lives in an object of its own, owned by this window. File, New is the
-// controller's: it replaces the window.
-void MainWindow::connectCommands()
+// Every menu item is connected here. The commands live in objects of their own, owned by this
+// window; File, New is for whoever owns the windows, since it replaces this one.
+void MainWindow::connectMenus()
 {
-    connect(menuAction(u"prv"_s), &QAction::triggered, new PreviewCommand(rows(), m_tables, this),
-            &PreviewCommand::run);
-    connect(menuAction(u"inst"_s), &QAction::triggered, new SaveCommand(m_prompts, rows(), this), &SaveCommand::run);
-    new OpenCommand(*this, m_prompts);
-    new PresetCommands(*this, m_prompts);
-    connect(menuAction(u"update"_s), &QAction::triggered, new UpdateCommand(m_prompts, this), &UpdateCommand::run);
-    connect(menuAction(u"about"_s), &QAction::triggered, this, &MainWindow::showAbout);
-    for (const DisplayFont::Item &item : DisplayFont::items) {
-        connect(menuAction(QString::fromUtf16(item.actionName)), &QAction::triggered, this,
-                [this, &item] { DisplayFont::apply(*this, item); });
+    connect(m_newAction, &QAction::triggered, this, &MainWindow::newFormRequested);
+    connect(m_openAction, &QAction::triggered, new OpenCommand(m_prompts, rows(), this), &OpenCommand::run);
+    connect(m_saveAction, &QAction::triggered, new SaveCommand(m_prompts, rows(), this), &SaveCommand::run);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    for (std::size_t i = 0; i < m_fontActions.size(); ++i) {
+        connect(m_fontActions[i], &QAction::triggered, this,
+                [this, i] { DisplayFont::apply(*this, m_fontActions, i); });
     }
+    connect(m_previewAction, &QAction::triggered, new PreviewCommand(rows(), m_tables, this), &PreviewCommand::run);
+    connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
+    connect(m_updateAction, &QAction::triggered, new UpdateCommand(m_prompts, this), &UpdateCommand::run);
+    auto *presets = new PresetCommands(m_prompts, rows(), m_dataFolder, this);
+    for (const Preset &preset : m_presets) {
+        connect(preset.action, &QAction::triggered, presets, [presets, preset] {
+            // The box is titled with the preset's own caption, without its menu accelerator.
+            presets->apply(preset.action->text().remove(u'&'), QString::fromUtf16(preset.fileName));
+        });
+    }
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::connectRowActions()
 {
     connect(m_tabs, &CatalogueTabs::nameClicked, this, [this](int row) {
-        m_infoLabel->setText(RowActions::descriptionText(m_tables, RowActions::descriptionSlotOfName(row)));
+        m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::rowWithIndex(row).descriptionSlot));
     });
     connect(m_tabs, &CatalogueTabs::dxNameClicked, this, [this] {
         m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
@@ -195,7 +205,7 @@ void MainWindow::initialise()
     m_downLabel->setText(version);
     m_infoLabel->setText(u"Command: (cvar name here)\r\nDescription: (description here)"_s);
     m_statusBarAction->setChecked(true);
-    menuAction(u"arial"_s)->setChecked(true);
+    m_fontActions[0]->setChecked(true);
     readDataFiles();
     emit startupSoundRequested();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/catalogue/StartupTables.h"
+#include "ui/app/DisplayFont.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <array>
 
 class AboutWindow;
 class CatalogueTabs;
@@ -24,11 +27,14 @@ public:
 
     RowAccess &rows();
     CatalogueTabs *catalogueTabs() const { return m_tabs; }
-    QAction *menuAction(const QString &objectName) const;
+    // The tables read from the data files at creation.
     const StartupTables &tables() const { return m_tables; }
-    const QString &dataFolder() const { return m_dataFolder; }
+    // A menu item by its object name (new, open, inst, prv, highq...).
+    QAction *menuAction(const QString &objectName) const;
 
 signals:
+    // File, New was chosen; whoever owns the program's windows decides what follows.
+    void newFormRequested();
     // The user confirmed closing: this window and every other window of the program are closing.
     void closeConfirmed();
     // Creation has reached the point where the start-up sound plays.
@@ -39,14 +45,18 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    struct Preset {
+        QAction *action;
+        const char16_t *fileName;
+    };
+
     void createCentralArea();
     void createMenus();
-    QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption);
-    void toggleStatusBar();
-    void connectCommands();
+    void connectMenus();
     void connectRowActions();
     void readDataFiles();
     void showAbout();
+    void toggleStatusBar();
     void setClientHeight(int twips);
 
     UserPrompts &m_prompts;
@@ -56,7 +66,18 @@ private:
     CatalogueTabs *m_tabs = nullptr;
     QLabel *m_downLabel = nullptr;
     QLabel *m_infoLabel = nullptr;
+
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    DisplayFont::Actions m_fontActions{};
+    QAction *m_previewAction = nullptr;
     QAction *m_statusBarAction = nullptr;
+    QAction *m_updateAction = nullptr;
+    std::array<Preset, 4> m_presets{};
+    QAction *m_aboutAction = nullptr;
+
     bool m_centred = false;
     QPointer<AboutWindow> m_about;
 };

@@ -1,10 +1,12 @@
 #include "ui/app/SplashWindow.h"
 
+#include "ui/widgets/DesignFont.h"
+
 #include "ui/widgets/ScreenCentre.h"
 
+#include "core/app/ProgramVersion.h"
 #include "ui/widgets/LinePanel.h"
 #include "ui/widgets/LogoPicture.h"
-#include "core/app/ProgramVersion.h"
 #include "ui/widgets/Twips.h"
 
 #include <QKeyEvent>
@@ -26,9 +28,7 @@ QLabel *addLabel(QWidget *frame, const QString &objectName, const QString &text,
     auto *label = new QLabel(text, frame);
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
-    QFont font(u"Arial"_s);
-    font.setPointSizeF(points);
-    label->setFont(font);
+    label->setFont(DesignFont::arial(points));
     return label;
 }
 

@@ -15,50 +15,50 @@ constexpr int headTop = 990;
 constexpr int pingHeadTop = 3615;
 constexpr int headHeight = 255;
 
-constexpr StaticText heading(Tab tab, std::string_view name)
+constexpr StaticText heading(Tab tab, ControlName name)
 {
     return {tab, name, upText, {}, std::nullopt, 225, 525, 5775, 255, centred, false, false};
 }
 
-constexpr StaticText def(Tab tab, std::string_view name, int top = headTop)
+constexpr StaticText def(Tab tab, ControlName name, int top = headTop)
 {
     return {tab, name, "Def", "Default value", red, 210, top, 375, headHeight, leftAligned, false, false};
 }
 
-constexpr StaticText on(Tab tab, std::string_view name)
+constexpr StaticText on(Tab tab, ControlName name)
 {
     return {tab, name, "On", "Value = 1", blue, 630, headTop, 315, headHeight, leftAligned, false, false};
 }
 
-constexpr StaticText off(Tab tab, std::string_view name)
+constexpr StaticText off(Tab tab, ControlName name)
 {
     return {tab, name, "Off", "Value = 0", green, 945, headTop, 375, headHeight, leftAligned, false, false};
 }
 
-constexpr StaticText value(Tab tab, std::string_view name, int top = headTop)
+constexpr StaticText value(Tab tab, ControlName name, int top = headTop)
 {
     return {tab, name, "Value", "Value = 1", blue, 1155, top, 615, headHeight, leftAligned, false, false};
 }
 
 constexpr auto texts = std::to_array<StaticText>({
-    heading(Tab::Fps1, "uplabel_0"),
-    def(Tab::Fps1, "choice_0"),
-    on(Tab::Fps1, "choice_1"),
-    off(Tab::Fps1, "choice_2"),
+    heading(Tab::Fps1, {"uplabel", 0}),
+    def(Tab::Fps1, {"choice", 0}),
+    on(Tab::Fps1, {"choice", 1}),
+    off(Tab::Fps1, {"choice", 2}),
 
-    heading(Tab::Fps2, "uplabel_1"),
-    def(Tab::Fps2, "choice_5"),
-    on(Tab::Fps2, "choice_4"),
-    off(Tab::Fps2, "choice_3"),
+    heading(Tab::Fps2, {"uplabel", 1}),
+    def(Tab::Fps2, {"choice", 5}),
+    on(Tab::Fps2, {"choice", 4}),
+    off(Tab::Fps2, {"choice", 3}),
 
-    heading(Tab::Fps3, "uplabel_2"),
-    def(Tab::Fps3, "choice_7"),
-    value(Tab::Fps3, "choice_8"),
+    heading(Tab::Fps3, {"uplabel", 2}),
+    def(Tab::Fps3, {"choice", 7}),
+    value(Tab::Fps3, {"choice", 8}),
 
-    heading(Tab::Ping, "uplabel_4"),
-    {Tab::Ping, "warning_3", "General information:", {}, red, 1190, 1200, 4110, 255, centred, false, false},
+    heading(Tab::Ping, {"uplabel", 4}),
+    {Tab::Ping, {"warning", 3}, "General information:", {}, red, 1190, 1200, 4110, 255, centred, false, false},
     {Tab::Ping,
-     "warning_1",
+     {"warning", 1},
      "These settings depend on your connection. The better it is and the lower your ping is, the higher "
      "you should put these settings. Else, if your ping is high, try lowering them.",
      {},
@@ -70,11 +70,11 @@ constexpr auto texts = std::to_array<StaticText>({
      centred,
      false,
      true},
-    def(Tab::Ping, "choice_11", pingHeadTop),
-    value(Tab::Ping, "choice_12", pingHeadTop),
+    def(Tab::Ping, {"choice", 11}, pingHeadTop),
+    value(Tab::Ping, {"choice", 12}, pingHeadTop),
 
     {Tab::Bots,
-     "notdone_1",
+     {"notdone", 1},
      "Not done as nobody wants them.",
      {},
      std::nullopt,
@@ -86,14 +86,14 @@ constexpr auto texts = std::to_array<StaticText>({
      false,
      false},
 
-    heading(Tab::Other, "uplabel_3"),
-    def(Tab::Other, "choice_10"),
-    on(Tab::Other, "choice_9"),
-    off(Tab::Other, "choice_6"),
-    {Tab::Other, "Label1", "(On=0.1 Off=0)", {}, std::nullopt, 2205, 2070, 1500, 255, leftAligned, true, false},
-    {Tab::Other, "warning_2", "WARNING:", {}, red, 225, 4350, 6045, 255, centred, false, false},
+    heading(Tab::Other, {"uplabel", 3}),
+    def(Tab::Other, {"choice", 10}),
+    on(Tab::Other, {"choice", 9}),
+    off(Tab::Other, {"choice", 6}),
+    {Tab::Other, {"Label1"}, "(On=0.1 Off=0)", {}, std::nullopt, 2205, 2070, 1500, 255, leftAligned, true, false},
+    {Tab::Other, {"warning", 2}, "WARNING:", {}, red, 225, 4350, 6045, 255, centred, false, false},
     {Tab::Other,
-     "warning_0",
+     {"warning", 0},
      "This setting can greatly damage your game so be sure to know what you're doing!",
      {},
      darkRed,

@@ -54,9 +54,15 @@ inline constexpr QRgb windowGrey = 0xC0C0C0;
 
 enum class TextStyle { Plain, Coloured, Italic };
 
+// A static text's object name: base alone, or "base_index" for a member of a control array.
+struct ControlName {
+    std::string_view base;
+    int index = -1;
+};
+
 struct StaticText {
     Catalogue::Tab tab;
-    std::string_view objectName;
+    ControlName objectName;
     std::string_view caption;
     std::string_view toolTip;
     std::optional<QRgb> colour;

@@ -1,10 +1,14 @@
 #include "ui/catalogue/CatalogueTabs.h"
 
+#include "core/catalogue/CatalogueText.h"
+#include "ui/catalogue/ControlNames.h"
+#include "ui/widgets/DesignFont.h"
+
+#include "ui/catalogue/CatalogueLayout.h"
+#include "ui/catalogue/StripPage.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/LinePanel.h"
 #include "ui/widgets/Twips.h"
-#include "ui/catalogue/CatalogueLayout.h"
-#include "ui/catalogue/StripPage.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -17,27 +21,6 @@ using namespace Qt::StringLiterals;
 namespace Layout = CatalogueLayout;
 using Catalogue::Kind;
 using Catalogue::Setting;
-
-namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString indexedName(QStringView base, int index)
-{
-    return base.toString() + u'_' + QString::number(index);
-}
-
-QFont optionFont()
-{
-    QFont font(u"Courier New"_s);
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-} // namespace
 
 CatalogueTabs::CatalogueTabs(QWidget *parent)
     : QTabWidget(parent)
@@ -80,7 +63,8 @@ void CatalogueTabs::addStaticTexts()
 {
     for (const Layout::StaticText &text : Layout::staticTexts()) {
         auto *label = new QLabel(toQString(text.caption), canvas(text.tab));
-        label->setObjectName(toQString(text.objectName));
+        const QString base = toQString(text.objectName.base);
+        label->setObjectName(text.objectName.index < 0 ? base : indexedName(base, text.objectName.index));
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(Twips::rect(text.left, text.top, text.width, text.height));
         label->setAlignment(text.alignment);
@@ -104,7 +88,7 @@ ClickableLabel *CatalogueTabs::addNameLabel(const Setting &setting, QWidget *can
 {
     auto *label = new ClickableLabel(toQString(setting.name), canvas);
     label->setGeometry(Twips::rect(left, top, Layout::nameWidth, Layout::nameHeight));
-    label->setAccessibleDescription(tr("Shows the description of %1").arg(label->text()));
+    label->setAccessibleDescription(u"Shows the description of %1"_s.arg(label->text()));
     return label;
 }
 
@@ -131,7 +115,7 @@ void CatalogueTabs::addThreeStateRow(const Setting &setting, int top)
     // Each row's two buttons sit in their own box, so they form one exclusive group per row.
     auto *box = new QWidget(page);
     box->setObjectName(indexedName(u"pic", row));
-    box->setFont(optionFont());
+    box->setFont(DesignFont::courierNew());
     box->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::optionBoxWidth, Layout::optionBoxHeight));
     auto *group = new QButtonGroup(box);
     auto makeOption = [&](QStringView name, int left, const QString &accessibleName) {

@@ -1,8 +1,8 @@
 #include "ui/catalogue/StripPage.h"
 
+#include "ui/catalogue/CatalogueLayout.h"
 #include "ui/widgets/LinePanel.h"
 #include "ui/widgets/Twips.h"
-#include "ui/catalogue/CatalogueLayout.h"
 
 #include <QTabWidget>
 

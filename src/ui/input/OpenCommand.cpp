@@ -1,26 +1,25 @@
 #include "ui/input/OpenCommand.h"
 
-#include "ui/app/MainWindow.h"
-#include "ui/UserPrompts.h"
 #include "core/input/ConfigReader.h"
+#include "ui/UserPrompts.h"
 
-#include <QAction>
 #include <QFile>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
-OpenCommand::OpenCommand(MainWindow &window, UserPrompts &prompts)
-    : QObject(&window)
-    , m_window(window)
+OpenCommand::OpenCommand(UserPrompts &prompts, RowAccess &rows, QWidget *window)
+    : QObject(window)
     , m_prompts(prompts)
+    , m_rows(rows)
+    , m_window(window)
 {
-    connect(window.menuAction(u"open"_s), &QAction::triggered, this, &OpenCommand::run);
 }
 
 void OpenCommand::run()
 {
     const std::optional<QString> path =
-        m_prompts.askOpenFileName(&m_window, FileDialogRequest::forConfigs(u"Open a config"_s, m_lastFile));
+        m_prompts.askOpenFileName(m_window, FileDialogRequest::forConfigs(u"Open a config"_s, m_lastFile));
     if (!path)
         return;
     m_lastFile = *path;
@@ -28,5 +27,5 @@ void OpenCommand::run()
     QFile file(*path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    ConfigReader::read(file, m_window.rows());
+    ConfigReader::read(file, m_rows);
 }

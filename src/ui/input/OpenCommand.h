@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class MainWindow;
+class QWidget;
+class RowAccess;
 class UserPrompts;
 
 // File, Open: merges the values of a chosen config file into the rows. It reports nothing: a
@@ -11,13 +12,15 @@ class UserPrompts;
 class OpenCommand : public QObject {
     Q_OBJECT
 public:
-    // Lives as long as the window: the dialog offers the file chosen last in this window.
-    OpenCommand(MainWindow &window, UserPrompts &prompts);
+    // window: the parent of the dialog and of this command. The command lives as long as the
+    // window, so the dialog offers the file chosen last in it.
+    OpenCommand(UserPrompts &prompts, RowAccess &rows, QWidget *window);
 
     void run();
 
 private:
-    MainWindow &m_window;
     UserPrompts &m_prompts;
+    RowAccess &m_rows;
+    QWidget *m_window;
     QString m_lastFile;
 };

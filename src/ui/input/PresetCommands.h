@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
-class MainWindow;
+class QWidget;
+class RowAccess;
 class UserPrompts;
 
 // The Presets menu: each item applies its file from the data folder. A file that is missing or
@@ -10,12 +12,15 @@ class UserPrompts;
 class PresetCommands : public QObject {
     Q_OBJECT
 public:
-    PresetCommands(MainWindow &window, UserPrompts &prompts);
+    // window: the parent of the message and of this command.
+    PresetCommands(UserPrompts &prompts, RowAccess &rows, QString dataFolder, QWidget *window);
 
-    // objectName: the menu item (highq, defq, hfps, dhfps); fileName: its file in the data folder.
-    void apply(const QString &objectName, const QString &fileName);
+    // caption: the menu item's text, the title of a message; fileName: its file in the data folder.
+    void apply(const QString &caption, const QString &fileName);
 
 private:
-    MainWindow &m_window;
     UserPrompts &m_prompts;
+    RowAccess &m_rows;
+    QString m_dataFolder;
+    QWidget *m_window;
 };

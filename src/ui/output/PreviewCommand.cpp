@@ -1,7 +1,7 @@
 #include "ui/output/PreviewCommand.h"
 
-#include "ui/output/PreviewWindow.h"
 #include "core/output/ValueTable.h"
+#include "ui/output/PreviewWindow.h"
 
 PreviewCommand::PreviewCommand(const RowAccess &rows, const StartupTables &tables, QObject *parent)
     : QObject(parent)

@@ -1,25 +1,16 @@
 #include "ui/output/PreviewWindow.h"
 
+#include "ui/widgets/DesignFont.h"
+
 #include "ui/widgets/ScreenCentre.h"
 
-#include "ui/widgets/Twips.h"
 #include "core/output/ConfigText.h"
+#include "ui/widgets/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QFont designFont()
-{
-    QFont font(u"Arial"_s);
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-} // namespace
 
 PreviewWindow::PreviewWindow(const ValueTable &values)
 {
@@ -28,7 +19,7 @@ PreviewWindow::PreviewWindow(const ValueTable &values)
     // Without title bar and border; the drawn lines stand in for the frame and Close is the only way out.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(designFont());
+    setFont(DesignFont::arial());
     setFixedSize(Twips::toPixels(6645), Twips::toPixels(8445));
 
     m_text = new QPlainTextEdit(this);
@@ -37,7 +28,7 @@ PreviewWindow::PreviewWindow(const ValueTable &values)
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text->setAccessibleName(tr("Config text"));
+    m_text->setAccessibleName(u"Config text"_s);
     QPalette yellow = m_text->palette();
     yellow.setColor(QPalette::Base, QColor(255, 255, 192));
     m_text->setPalette(yellow);

@@ -1,8 +1,8 @@
 #include "ui/output/SaveCommand.h"
 
-#include "ui/UserPrompts.h"
 #include "core/output/AtomicWrite.h"
 #include "core/output/ConfigText.h"
+#include "ui/UserPrompts.h"
 
 #include <QDir>
 #include <QFileInfo>

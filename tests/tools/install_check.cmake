@@ -1,0 +1,15 @@
+# Installs the build to a fresh prefix, then asks the data-folder lookup, from the installed
+# program's folder, where the data is and whether it reads.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} OUTPUT_QUIET RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+if(NOT EXISTS ${PREFIX}/${BINDIR}/tunewick)
+    message(FATAL_ERROR "no program in ${PREFIX}/${BINDIR}")
+endif()
+execute_process(COMMAND ${PROBE} ${PREFIX}/${BINDIR} OUTPUT_VARIABLE found RESULT_VARIABLE failed)
+string(STRIP "${found}" found)
+if(failed OR NOT found STREQUAL "${PREFIX}/${DATADIR}")
+    message(FATAL_ERROR "the installed program looks for its data in '${found}'")
+endif()

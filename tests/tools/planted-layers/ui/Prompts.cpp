@@ -1,0 +1,3 @@
+#include "ui/Prompts.h"
+#include "core/catalogue/Table.h"
+#include "ui/widgets/Panel.h"

@@ -1,0 +1,5 @@
+#include "ui/output/Save.h"
+#include "ui/Prompts.h"
+#include "ui/widgets/Panel.h"
+#include "core/catalogue/Table.h"
+#include "ui/input/Open.h"

@@ -1,0 +1,3 @@
+#include "core/catalogue/Table.h"
+#include "ui/widgets/Panel.h"
+#include "ui/Prompts.h"
