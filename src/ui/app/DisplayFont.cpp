@@ -7,8 +7,6 @@
 #include <QMenuBar>
 #include <QWidget>
 
-#include <functional>
-
 using namespace Qt::StringLiterals;
 
 namespace DisplayFont {
@@ -57,12 +55,16 @@ void setFace(QWidget *widget, const QString &face)
     widget->setFont(font);
 }
 
-// Every name comes from the scheme the tabs use, so each control is found; a missing one is
-// left alone rather than taken for granted.
-void setFaceOf(QWidget &window, const QString &name, const std::function<QString(QWidget *)> &face)
+// The names come from the scheme the tabs use, so each control is found; a missing one would
+// be left alone rather than taken for granted.
+QList<QWidget *> controls(QWidget &window, const QStringList &names)
 {
-    if (auto *found = window.findChild<QWidget *>(name))
-        setFace(found, face(found));
+    QList<QWidget *> found;
+    for (const QString &name : names) {
+        if (auto *control = window.findChild<QWidget *>(name))
+            found.append(control);
+    }
+    return found;
 }
 
 } // namespace
@@ -74,15 +76,15 @@ void apply(QWidget &mainWindow, const Actions &actions, std::size_t chosen)
 
     // A widget's face passes to the widgets inside it unless they have one of their own; the
     // controls that keep theirs are given it explicitly before anything around them changes.
-    for (const QString &name : keptControls())
-        setFaceOf(mainWindow, name, [](QWidget *kept) { return kept->font().family(); });
+    for (QWidget *kept : controls(mainWindow, keptControls()))
+        setFace(kept, kept->font().family());
     if (QMenuBar *menus = mainWindow.findChild<QMenuBar *>())
         setFace(menus, menus->font().family());
 
     const QString face = QString::fromUtf16(items.at(chosen).face);
     setFace(&mainWindow, face);
-    for (const QString &name : followingControls())
-        setFaceOf(mainWindow, name, [&face](QWidget *) { return face; });
+    for (QWidget *following : controls(mainWindow, followingControls()))
+        setFace(following, face);
 }
 
 } // namespace DisplayFont
