@@ -41,9 +41,19 @@ private slots:
             {u"11-css-notwlsn-autoexec.cfg"_s,
              u"cl_smooth=Off mat_antialias=On mat_vsync=Off r_shadows=On cl_interp=Off cl_showfps=Off con_enable=On "
              "cl_updaterate=66 cl_cmdrate=66 rate=50000"_s},
-            // Names padded to a column: the values start with blanks, so their quotes stay; none is a number.
-            {u"05-css-mon-alcatraz-fps.cfg"_s, QString()},
-            {u"06-css-mon-fps-ultralow.cfg"_s, QString()},
+            // Values padded to a column with spaces or tabs, some with blanks after the closing quote:
+            // the blanks are not part of the value. r_propsmaxdist "0" ends at the bottom of its range;
+            // fps_max "300" and rate "25000" equal the sliders' first positions.
+            {u"05-css-mon-alcatraz-fps.cfg"_s,
+             u"cl_phys_props_enable=Off cl_c4dynamiclight=On mat_bumpmap=Off mat_filterlightmaps=On "
+             "mat_filtertextures=On mat_specular=Off r_drawmodeldecals=On r_fastzreject=Off r_decals=50"_s},
+            {u"06-css-mon-fps-ultralow.cfg"_s,
+             u"cl_phys_props_enable=Off cl_ragdoll_physics_enable=On cl_show_splashes=Off cl_smooth=Off "
+             "cl_ejectbrass=Off cl_ragdoll_collide=Off fog_enable=Off mat_bumpmap=Off mat_clipz=On mat_fastnobump=On "
+             "mat_filterlightmaps=On mat_specular=Off mat_antialias=Off mat_vsync=Off r_drawmodeldecals=Off "
+             "r_shadows=Off cl_phys_props_max=0 r_decals=0 r_propsmaxdist=100"_s},
+            {u"12-css-itsjfx-autoexec.cfg"_s,
+             u"cl_smooth=On cl_interpolate=On con_enable=On cl_updaterate=100 cl_cmdrate=100"_s},
         };
         const QStringList files = corpus.entryList({u"*.cfg"_s}, QDir::Files);
         QVERIFY(files.size() >= 20);

@@ -3,7 +3,10 @@
 #include "support/RowChanges.h"
 
 #include <QBuffer>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -49,7 +52,11 @@ private slots:
         QTest::newRow("blanks inside the quotes") << "fps_max \" 250\t\""_ba << u"fps_max=250"_s;
         QTest::newRow("opening quote only") << "fps_max \"250"_ba << u"fps_max=250"_s;
         QTest::newRow("quote inside") << "fps_max \"2\"50\""_ba << none;
-        QTest::newRow("blanks before the quote") << "fps_max   \"250\""_ba << none;
+        QTest::newRow("blanks before the quote") << "fps_max   \"250\""_ba << u"fps_max=250"_s;
+        QTest::newRow("tab after the first space") << "fps_max \t\t\"250\""_ba << u"fps_max=250"_s;
+        QTest::newRow("blank after the closing quote") << "cl_showfps \"0\" \t"_ba << u"cl_showfps=Off"_s;
+        QTest::newRow("text after the closing quote") << "fps_max \"250\" x"_ba << none;
+        QTest::newRow("blanks alone") << "fps_max  \t "_ba << none;
         QTest::newRow("trailing comment") << "fps_max 250 // comment"_ba << none;
         QTest::newRow("slider halves to even") << "fov 90.5\ncl_rate 2e4\r\nfov 91.5"_ba << u"cl_rate=20000 fov=92"_s;
         QTest::newRow("slider above range") << "fov 9999"_ba << u"fov=360"_s;
@@ -89,6 +96,24 @@ private slots:
         const QByteArray text = "fov 90\n" + QByteArray(mega, 'x') + "\nrate 30000\ncl_showfps " + QByteArray(mega, 'y')
                                 + "\nfps_max " + QByteArray(mega, ' ') + "250\ncl_smooth 0";
         QCOMPARE(read(text), u"cl_smooth=Off rate=30000 fps_max=250 fov=90"_s);
+    }
+
+    // A pipe would wait for a writer and /dev/zero never ends; the test's timeout catches a hang.
+    void readsOnlyOrdinaryFiles()
+    {
+        QTemporaryDir folder;
+        const QString pipe = folder.filePath(u"pipe.cfg"_s);
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, folder.filePath(u"link.cfg"_s)));
+        FakeRows rows;
+        for (const QString &path : {pipe, folder.filePath(u"link.cfg"_s), u"/dev/zero"_s, folder.path()})
+            QVERIFY2(!ConfigReader::readFile(path, rows), qPrintable(path));
+        QFile config(folder.filePath(u"ordinary.cfg"_s));
+        QVERIFY(config.open(QIODevice::WriteOnly) && config.write("cl_showfps 1") > 0);
+        config.close();
+        QVERIFY(QFile::link(config.fileName(), folder.filePath(u"to-ordinary.cfg"_s)));
+        QVERIFY(ConfigReader::readFile(folder.filePath(u"to-ordinary.cfg"_s), rows));
+        QCOMPARE(changedRows(rows), QStringList{u"cl_showfps=On"_s});
     }
 };
 

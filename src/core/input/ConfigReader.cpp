@@ -4,6 +4,8 @@
 #include "core/catalogue/NumberText.h"
 #include "core/catalogue/RowAccess.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <cmath>
 
@@ -49,6 +51,18 @@ void ConfigReader::read(QIODevice &device, RowAccess &rows)
         reader.feed(QByteArrayView(chunk.constData(), got));
     }
     reader.finish();
+}
+
+bool ConfigReader::readFile(const QString &path, RowAccess &rows)
+{
+    // Checked before opening: opening a pipe already blocks.
+    if (!QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    read(file, rows);
+    return true;
 }
 
 void ConfigReader::feed(QByteArrayView bytes)
@@ -138,18 +152,24 @@ void ConfigReader::startValue()
 
 void ConfigReader::takeValue(char byte)
 {
-    // One quote is removed at each end of the value; anything after a closing quote, or a quote
-    // inside, leaves text that is not a number.
+    // Blanks at either end of the value part are not part of it, as the game reads it: players
+    // align their values in columns and leave blanks after a closing quote.
+    const bool blank = byte == ' ' || byte == '\t';
+    if (blank && !m_valueStarted)
+        return;
+    // One quote is removed at each end of the value; anything but blanks after a closing quote,
+    // or a quote inside, leaves text that is not a number.
     const bool first = !m_valueStarted;
     m_valueStarted = true;
     if (m_valueClosedWithQuote) {
-        m_phase = Phase::PassOver;
+        if (!blank)
+            m_phase = Phase::PassOver;
         return;
     }
     if (byte == '"') {
         // An opening quote is simply dropped; any later one can only be the closing quote.
         m_valueClosedWithQuote = !first;
-    } else if (byte == ' ' || byte == '\t') {
+    } else if (blank) {
         // Blanks around a number do not count, so only the number itself is kept.
         m_blankAfterValue = !m_value.isEmpty();
     } else if (canBeInNumber(byte) && !m_blankAfterValue) {

@@ -25,6 +25,10 @@ public:
 
     // Reads the device to its end.
     static void read(QIODevice &device, RowAccess &rows);
+    // Reads the file at path. Only an ordinary file is opened: a named pipe would wait for ever for a
+    // writer and a device such as /dev/zero never ends. False, with nothing read, for any other path
+    // and for a file that cannot be opened.
+    static bool readFile(const QString &path, RowAccess &rows);
 
 private:
     enum class Target { ThreeState, Slider, DirectX };

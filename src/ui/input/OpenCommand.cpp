@@ -3,7 +3,6 @@
 #include "core/input/ConfigReader.h"
 #include "ui/UserPrompts.h"
 
-#include <QFile>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -23,9 +22,5 @@ void OpenCommand::run()
     if (!path)
         return;
     m_lastFile = *path;
-
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    ConfigReader::read(file, m_rows);
+    ConfigReader::readFile(*path, m_rows);
 }

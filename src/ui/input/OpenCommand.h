@@ -8,7 +8,8 @@ class RowAccess;
 class UserPrompts;
 
 // File, Open: merges the values of a chosen config file into the rows. It reports nothing: a
-// cancelled dialog or a file that cannot be opened leaves everything as it was.
+// cancelled dialog, a file that cannot be opened or a path that is no ordinary file leaves
+// everything as it was.
 class OpenCommand : public QObject {
     Q_OBJECT
 public:
