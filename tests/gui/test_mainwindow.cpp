@@ -1,4 +1,5 @@
 #include "core/catalogue/Catalogue.h"
+#include "core/catalogue/RowActions.h"
 #include "support/AppFixture.h"
 #include "support/RowChanges.h"
 #include "ui/catalogue/CatalogueTabs.h"
@@ -146,6 +147,20 @@ private slots:
         for (QAbstractButton *button : window->catalogueTabs()->findChildren<QAbstractButton *>())
             QVERIFY2(!button->text().isEmpty() || !button->accessibleName().isEmpty(),
                      qPrintable(button->objectName()));
+    }
+
+    // Every shipped description fits the Status Bar whole, word-wrapped, in each display face.
+    void everyDescriptionFitsTheStatusBar()
+    {
+        auto *info = app->control<QLabel>(u"infolbl"_s);
+        for (const QString &face : {u"arial"_s, u"times"_s, u"courier"_s}) {
+            app->trigger(face);
+            for (int slot = 0; slot < Catalogue::descriptionSlotCount; ++slot) {
+                info->setText(RowActions::descriptionText(window->tables(), slot));
+                QVERIFY2(info->heightForWidth(info->width()) <= info->height(),
+                         qPrintable(u"%1, slot %2"_s.arg(face).arg(slot)));
+            }
+        }
     }
 };
 
