@@ -9,11 +9,11 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/LinePanel.h"
 #include "ui/widgets/Twips.h"
+#include "ui/widgets/ValueSlider.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 
 #include <algorithm>
 
@@ -146,7 +146,7 @@ void CatalogueTabs::addSliderRow(const Setting &setting, int top)
     QPushButton *reset = addResetButton(indexedName(u"default", row), variable, page, geometry.resetLeft, top);
     connect(reset, &QPushButton::clicked, this, [this, row] { emit resetClicked(row); });
 
-    auto *slider = new QSlider(Qt::Horizontal, page);
+    auto *slider = new ValueSlider(variable, page);
     slider->setObjectName(indexedName(u"Slider", k));
     slider->setAccessibleName(variable);
     slider->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::sliderWidth, Layout::sliderHeight));
