@@ -184,6 +184,40 @@ private slots:
         QToolTip::hideText();
     }
 
+    // Each shortcut triggers its menu item, confirmations included.
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("New") << u"new"_s << QKeySequence(QKeySequence::New);
+        QTest::newRow("Open") << u"open"_s << QKeySequence(QKeySequence::Open);
+        QTest::newRow("Save") << u"inst"_s << QKeySequence(QKeySequence::Save);
+        QTest::newRow("Exit") << u"exit"_s
+                              << QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(u"Ctrl+Q"_s));
+        QTest::newRow("Preview") << u"prv"_s << QKeySequence(u"Ctrl+Shift+P"_s);
+    }
+    void shortcuts()
+    {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, keys);
+        const auto effect = [this] {
+            QStringList seen;
+            for (const ScriptedPrompts::Shown &shown : app->prompts.shown())
+                seen << shown.title;
+            app->prompts.clearShown();
+            for (QWidget *other : QApplication::topLevelWidgets()) {
+                if (other != window && other->isVisible() && other->close())
+                    seen << other->objectName();
+            }
+            return seen;
+        };
+        app->trigger(item);
+        const QStringList viaMenu = effect();
+        QVERIFY(!viaMenu.isEmpty());
+        QTest::keySequence(window, keys);
+        QCOMPARE(effect(), viaMenu);
+    }
+
     void everyControlWithoutTextHasAnAccessibleName()
     {
         QCOMPARE(option(1, 33)->accessibleName(), u"cl_showfps On"_s);

@@ -57,6 +57,7 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
 
     createCentralArea();
     createMenus();
+    addShortcuts();
     connectMenus();
     connectRowActions();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
@@ -146,6 +147,19 @@ void MainWindow::createMenus()
 
     m_aboutAction = bar->addAction(u"&About"_s);
     m_aboutAction->setObjectName(u"about"_s);
+}
+
+void MainWindow::addShortcuts()
+{
+    // The platform's own keys, shown beside the captions; each presses the very item it names.
+    m_newAction->setShortcuts(QKeySequence::New);
+    m_openAction->setShortcuts(QKeySequence::Open);
+    m_saveAction->setShortcuts(QKeySequence::Save);
+    m_exitAction->setShortcuts(QKeySequence::Quit);
+    if (m_exitAction->shortcuts().isEmpty()) // Windows, and some X11 desktops, bind nothing to Quit
+        m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // No platform binds this one (Ctrl+P prints, F5 refreshes).
+    m_previewAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
 }
 
 // Every menu item is connected here. The commands live in objects of their own, owned by this
