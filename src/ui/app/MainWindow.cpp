@@ -176,7 +176,16 @@ void MainWindow::connectMenus()
     }
     connect(m_previewAction, &QAction::triggered, new PreviewCommand(rows(), m_tables, this), &PreviewCommand::run);
     connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
-    connect(m_updateAction, &QAction::triggered, new UpdateCommand(m_prompts, this), &UpdateCommand::run);
+    auto *updater = new UpdateCommand(m_prompts, this);
+    connect(m_updateAction, &QAction::triggered, updater, &UpdateCommand::run);
+    // A check can take a minute: the window shows it is busy, and the item waits for the answer.
+    connect(updater, &UpdateCommand::runningChanged, this, [this](bool running) {
+        m_updateAction->setEnabled(!running);
+        if (running)
+            setCursor(Qt::BusyCursor);
+        else
+            unsetCursor();
+    });
     auto *presets = new PresetCommands(m_prompts, rows(), m_dataFolder, this);
     for (const Preset &preset : m_presets) {
         connect(preset.action, &QAction::triggered, presets, [presets, preset] {
