@@ -33,6 +33,14 @@ constexpr int clientWidth = 6735;
 constexpr int clientHeight = 8415;
 constexpr int statusBarCut = 975; // the description area and its frame
 
+// The Status Bar's text is also its accessible description: the label keeps its name, and a
+// screen reader hears each new text through the description-changed event this raises.
+void showInStatusBar(QLabel &label, const QString &text)
+{
+    label.setText(text);
+    label.setAccessibleDescription(text);
+}
+
 QString logoText()
 {
     return u"Tunewick still needs a logo, so if you would like to make one, please send it to "_s
@@ -199,10 +207,11 @@ void MainWindow::connectMenus()
 void MainWindow::connectRowActions()
 {
     connect(m_tabs, &CatalogueTabs::nameClicked, this, [this](int row) {
-        m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::rowWithIndex(row).descriptionSlot));
+        showInStatusBar(*m_infoLabel,
+                        RowActions::descriptionText(m_tables, Catalogue::rowWithIndex(row).descriptionSlot));
     });
     connect(m_tabs, &CatalogueTabs::dxNameClicked, this, [this] {
-        m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
+        showInStatusBar(*m_infoLabel, RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
     });
     connect(m_tabs, &CatalogueTabs::resetClicked, this,
             [this](int row) { RowActions::resetRow(*m_tabs, m_tables, row); });
@@ -226,7 +235,7 @@ void MainWindow::initialise()
     const QString version = ProgramVersion::current().titleText();
     setWindowTitle(version);
     m_downLabel->setText(version);
-    m_infoLabel->setText(u"Command: (cvar name here)\r\nDescription: (description here)"_s);
+    showInStatusBar(*m_infoLabel, u"Command: (cvar name here)\r\nDescription: (description here)"_s);
     m_statusBarAction->setChecked(true);
     m_fontActions[0]->setChecked(true);
     readDataFiles();
@@ -237,6 +246,7 @@ void MainWindow::readDataFiles()
 {
     StartupData::Result read = StartupData::readStartupTables(m_dataFolder);
     m_tables = std::move(read.tables);
+    m_tabs->describeNames(m_tables);
     if (!read.problems.isEmpty())
         m_prompts.inform(nullptr, u"Data files"_s, StartupData::problemReport(read.problems));
 }

@@ -1,6 +1,7 @@
 #include "ui/catalogue/CatalogueTabs.h"
 
 #include "core/catalogue/CatalogueText.h"
+#include "core/catalogue/RowActions.h"
 #include "ui/catalogue/ControlNames.h"
 #include "ui/widgets/DesignFont.h"
 
@@ -88,7 +89,6 @@ ClickableLabel *CatalogueTabs::addNameLabel(const Setting &setting, QWidget *can
 {
     auto *label = new ClickableLabel(toQString(setting.name), canvas);
     label->setGeometry(Twips::rect(left, top, Layout::nameWidth, Layout::nameHeight));
-    label->setAccessibleDescription(u"Shows the description of %1"_s.arg(label->text()));
     return label;
 }
 
@@ -184,6 +184,14 @@ void CatalogueTabs::addDirectXRow(const Setting &setting)
         option->setGeometry(Twips::rect(Layout::dxOptionLeft, Layout::dxOptionTop + j * Layout::dxOptionPitch,
                                         Layout::dxOptionWidth, Layout::dxOptionPitch));
         m_dxGroup->addButton(option, j);
+    }
+}
+
+void CatalogueTabs::describeNames(const StartupTables &tables)
+{
+    for (const Setting &setting : Catalogue::settings()) {
+        ClickableLabel *label = setting.kind == Kind::DirectX ? m_dxName : nameLabel(setting.rowIndex);
+        label->setAccessibleDescription(RowActions::descriptionText(tables, setting.descriptionSlot));
     }
 }
 
