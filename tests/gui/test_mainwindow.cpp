@@ -1,15 +1,18 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/RowActions.h"
+#include "support/AccessibleEvents.h"
 #include "support/AppFixture.h"
 #include "support/RowChanges.h"
 #include "ui/catalogue/CatalogueTabs.h"
 #include "ui/widgets/Twips.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSlider>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -136,6 +139,84 @@ private slots:
         QTRY_VERIFY(!app->window());
         QVERIFY(!other.isVisible());
         QCOMPARE(app->programEnds, 1);
+    }
+
+    void sliderShowsItsValueAtItsHandle_data()
+    {
+        QTest::addColumn<QString>("input"); // keys, a drag or a hover
+        QTest::addColumn<QString>("tip");   // none: the value the drag left
+        QTest::newRow("Left") << u"Left"_s << u"fps_max 295"_s;
+        QTest::newRow("PgDown") << u"PgDown"_s << u"fps_max 290"_s;
+        QTest::newRow("Home") << u"Home"_s << u"fps_max 1"_s;
+        QTest::newRow("drag") << u"drag"_s << QString();
+        QTest::newRow("hover") << u"hover"_s << u"fps_max 300"_s;
+    }
+    void sliderShowsItsValueAtItsHandle()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, tip);
+        window->catalogueTabs()->setCurrentIndex(int(Catalogue::Tab::Ping));
+        auto *slider = app->control<QSlider>(u"Slider_12"_s); // fps_max, 1..300, at 300
+        const QPoint middle(slider->width() / 2, slider->height() / 2);
+        QCursor::setPos(0, 0); // far from the handle
+        AccessibleEvents::take(slider);
+        if (input == u"drag"_s) {
+            QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(slider->width() - 3, middle.y()));
+            QTest::mouseMove(slider, middle);
+            tip = u"fps_max %1"_s.arg(slider->value());
+            QVERIFY(slider->value() < 300);
+        } else if (input == u"hover"_s) {
+            QHelpEvent hover(QEvent::ToolTip, middle, slider->mapToGlobal(middle));
+            QApplication::sendEvent(slider, &hover);
+        } else {
+            QTest::keySequence(slider, QKeySequence(input));
+        }
+        QTRY_COMPARE(QToolTip::text(), tip);
+        const QRect area(slider->mapToGlobal(QPoint()), slider->size()); // the handle, give or take its width:
+        const QPoint handle(area.left() + area.width() * (slider->value() - 1) / 299, area.center().y());
+        QList<QWidget *> tips = QApplication::topLevelWidgets();
+        tips.removeIf([](QWidget *w) { return !w->inherits("QTipLabel") || !w->isVisible(); });
+        QCOMPARE(tips.size(), 1);
+        QVERIFY((tips[0]->pos() - handle).manhattanLength() < 40);
+        // Qt tells screen readers of each change of value, and of none on hovering.
+        QCOMPARE(AccessibleEvents::take(slider).contains(QAccessible::ValueChanged), input != u"hover"_s);
+        if (input == u"drag"_s)
+            QTest::mouseRelease(slider, Qt::LeftButton, {}, middle);
+        QToolTip::hideText();
+    }
+
+    // Each shortcut triggers its menu item, confirmations included.
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("New") << u"new"_s << QKeySequence(QKeySequence::New);
+        QTest::newRow("Open") << u"open"_s << QKeySequence(QKeySequence::Open);
+        QTest::newRow("Save") << u"inst"_s << QKeySequence(QKeySequence::Save);
+        QTest::newRow("Exit") << u"exit"_s
+                              << QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(u"Ctrl+Q"_s));
+        QTest::newRow("Preview") << u"prv"_s << QKeySequence(u"Ctrl+Shift+P"_s);
+    }
+    void shortcuts()
+    {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, keys);
+        const auto effect = [this] {
+            QStringList seen;
+            for (const ScriptedPrompts::Shown &shown : app->prompts.shown())
+                seen << shown.title;
+            app->prompts.clearShown();
+            for (QWidget *other : QApplication::topLevelWidgets()) {
+                if (other != window && other->isVisible() && other->close())
+                    seen << other->objectName();
+            }
+            return seen;
+        };
+        app->trigger(item);
+        const QStringList viaMenu = effect();
+        QVERIFY(!viaMenu.isEmpty());
+        QTest::keySequence(window, keys);
+        QCOMPARE(effect(), viaMenu);
     }
 
     void everyControlWithoutTextHasAnAccessibleName()

@@ -1,5 +1,7 @@
 #include "ui/app/SplashWindow.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -26,27 +28,43 @@ private slots:
     void handOver_data()
     {
         QTest::addColumn<QString>("click"); // the control clicked; none: a key, or the timer when no key either
-        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("text"); // set: the key event as X11 sends it, its text a control character
         QTest::addColumn<int>("handedOver");
-        QTest::newRow("timer") << QString() << Qt::Key_unknown << 1;
+        QTest::newRow("timer") << QString() << Qt::NoButton << QKeyCombination() << QString() << 1;
         for (const QString &target : {u"splash"_s, u"lblVersion"_s})
-            QTest::addRow("click on %s", qPrintable(target)) << target << Qt::Key_unknown << 1;
+            QTest::addRow("click on %s", qPrintable(target))
+                << target << Qt::LeftButton << QKeyCombination() << QString() << 1;
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+            QTest::addRow("button %x on imgLogo", button)
+                << u"imgLogo"_s << button << QKeyCombination() << QString() << 1;
         for (const Qt::Key key : {Qt::Key_A, Qt::Key_7, Qt::Key_Comma, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape})
-            QTest::addRow("character key %x", key) << QString() << key << 1;
+            QTest::addRow("character key %x", key)
+                << QString() << Qt::NoButton << QKeyCombination(key) << QString() << 1;
+        QTest::newRow("Tab") << QString() << Qt::NoButton << QKeyCombination(Qt::Key_Tab) << u"\t"_s << 1;
+        QTest::newRow("Ctrl+A") << QString() << Qt::NoButton << (Qt::ControlModifier | Qt::Key_A) << u"\x01"_s << 1;
         for (const Qt::Key key : {Qt::Key_Left, Qt::Key_F1, Qt::Key_Shift, Qt::Key_PageDown})
-            QTest::addRow("no character %x", key) << QString() << key << 0;
+            QTest::addRow("no character %x", key)
+                << QString() << Qt::NoButton << QKeyCombination(key) << QString() << 0;
     }
     void handOver()
     {
         QFETCH(QString, click);
-        QFETCH(Qt::Key, key);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, text);
         QFETCH(int, handedOver);
-        if (!click.isEmpty())
-            QTest::mouseClick(click == u"splash"_s ? splash : splash->findChild<QWidget *>(click), Qt::LeftButton);
-        else if (key != Qt::Key_unknown)
-            QTest::keyClick(splash, key);
-        else
+        if (!click.isEmpty()) {
+            QTest::mouseClick(click == u"splash"_s ? splash : splash->findChild<QWidget *>(click), button);
+        } else if (!text.isEmpty()) { // built by hand: QTest would send Ctrl+A with the text "a"
+            QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), text);
+            QApplication::sendEvent(splash, &press);
+        } else if (key.key() != Qt::Key_unknown) {
+            QTest::keyClick(splash, key.key());
+        } else {
             QTRY_COMPARE_WITH_TIMEOUT(handOvers, 1, 10000);
+        }
         QCOMPARE(handOvers, handedOver);
         QCOMPARE(splash && splash->isVisible(), !handedOver);
         if (!handedOver)

@@ -1,5 +1,6 @@
 #include "core/app/BuildInfo.h"
 #include "core/catalogue/RowActions.h"
+#include "support/AccessibleEvents.h"
 #include "support/AppFixture.h"
 #include "support/RowChanges.h"
 #include "ui/catalogue/CatalogueTabs.h"
@@ -28,6 +29,11 @@ class TestStartup : public QObject {
     }
     QString info() const { return app->control<QLabel>(u"infolbl"_s)->text(); }
     QString description(int slot) const { return RowActions::descriptionText(window->tables(), slot); }
+    // What a screen reader reads as the control's description.
+    QString spoken(const QString &name) const
+    {
+        return QAccessible::queryAccessibleInterface(app->control<QWidget>(name))->text(QAccessible::Description);
+    }
     // Clicks a row control on its own tab, as the user would.
     void click(const QString &name)
     {
@@ -68,6 +74,8 @@ private slots:
             QCOMPARE(window->windowTitle(), u"Tunewick 1.5"_s);
             QCOMPARE(app->control<QLabel>(u"downlabel"_s)->text(), u"Tunewick 1.5"_s);
             QCOMPARE(info(), u"Command: (cvar name here)\r\nDescription: (description here)"_s);
+            QCOMPARE(spoken(u"infolbl"_s), info());
+            QCOMPARE(spoken(u"cmd_103"_s), description(51));
             QVERIFY(app->control<QLabel>(u"infolbl"_s)->isVisible());
             for (const QString &item : {u"statbar"_s, u"arial"_s, u"times"_s, u"courier"_s})
                 QCOMPARE(window->menuAction(item)->isChecked(), item == u"statbar"_s || item == u"arial"_s);
@@ -111,13 +119,23 @@ private slots:
         QCOMPARE(changedRows(window->rows()), (QStringList{u"cl_phys_props_enable=On"_s, u"r_dispradius=700"_s}));
     }
 
+    // Screen readers hear the same: each label's description, and each text the Status Bar shows.
     void nameLabelsShowTheirDescription()
     {
-        for (const auto &[label, slot] :
-             {std::pair{u"cmd_0"_s, 0}, {u"cmd_36"_s, 36}, {u"dxcmd"_s, 37}, {u"cmd_90"_s, 38}, {u"cmd_103"_s, 51}}) {
+        auto *infoLabel = app->control<QLabel>(u"infolbl"_s);
+        for (const auto &[label, slot] : {std::pair{u"cmd_0"_s, 0},
+                                          {u"cmd_36"_s, 36},
+                                          {u"dxcmd"_s, 37},
+                                          {u"cmd_90"_s, 38},
+                                          {u"cmd_103"_s, 51},
+                                          {u"cmd_103"_s, 51}}) {
+            QCOMPARE(spoken(label), description(slot));
+            AccessibleEvents::take(infoLabel);
             click(label);
             QCOMPARE(info(), description(slot));
             QCOMPARE(info().section(u"\r\n"_s, 0, 0), u"Command: "_s + app->control<QLabel>(label)->text());
+            QCOMPARE(spoken(u"infolbl"_s), info());
+            QVERIFY(AccessibleEvents::take(infoLabel).contains(QAccessible::DescriptionChanged));
         }
         QCOMPARE(app->control<QLabel>(u"infolbl"_s)->textFormat(), Qt::PlainText);
     }

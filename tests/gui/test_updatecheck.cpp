@@ -30,6 +30,11 @@ class TestUpdateCheck : public QObject {
     std::unique_ptr<LocalHttpServer> other; // where redirects that must not be followed lead
 
     UpdateCommand *updater() const { return app->control<UpdateCommand>(u"updater"_s); }
+    // Whether the Update item is enabled, and the pointer over the window.
+    std::pair<bool, Qt::CursorShape> itemAndPointer() const
+    {
+        return {app->window()->menuAction(u"update"_s)->isEnabled(), app->window()->cursor().shape()};
+    }
 
     // The one box the check ends in; stray events run first to catch a second box.
     QString shownBox()
@@ -112,6 +117,7 @@ private slots:
 
         app->trigger(u"update"_s);
         QCOMPARE(shownBox(), box);
+        QCOMPARE(itemAndPointer(), std::pair(true, Qt::ArrowCursor)); // whatever the end
         QCOMPARE(other->connections(), 0);
         QVERIFY(!updater()->checker().isRunning());
         clickOn(3);
@@ -127,19 +133,23 @@ private slots:
         }
     }
 
-    void secondClickWhileACheckRunsStartsNoOther()
+    // The item waits, greyed, with a busy pointer over the window; a second run starts nothing.
+    void whileACheckRunsTheItemWaits()
     {
         LocalHttpServer server(LocalHttpServer::hold());
         updater()->setDocument(server.url());
         app->trigger(u"update"_s);
         QTRY_COMPARE(server.connections(), 1);
+        QCOMPARE(itemAndPointer(), std::pair(false, Qt::BusyCursor));
         clickOn(7); // the window stays usable meanwhile
 
-        app->trigger(u"update"_s);
+        updater()->run();
         QTest::qWait(50); // room for a second request to reach the server
         QVERIFY(app->prompts.shown().isEmpty());
+        QCOMPARE(itemAndPointer(), std::pair(false, Qt::BusyCursor));
         server.answerHeld("200 OK", "7");
         QCOMPARE(shownBox(), newVersion);
+        QCOMPARE(itemAndPointer(), std::pair(true, Qt::ArrowCursor));
         QCOMPARE(server.connections(), 1);
     }
 };

@@ -33,6 +33,14 @@ constexpr int clientWidth = 6735;
 constexpr int clientHeight = 8415;
 constexpr int statusBarCut = 975; // the description area and its frame
 
+// The Status Bar's text is also its accessible description: the label keeps its name, and a
+// screen reader hears each new text through the description-changed event this raises.
+void showInStatusBar(QLabel &label, const QString &text)
+{
+    label.setText(text);
+    label.setAccessibleDescription(text);
+}
+
 QString logoText()
 {
     return u"Tunewick still needs a logo, so if you would like to make one, please send it to "_s
@@ -57,6 +65,7 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
 
     createCentralArea();
     createMenus();
+    addShortcuts();
     connectMenus();
     connectRowActions();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
@@ -148,6 +157,19 @@ void MainWindow::createMenus()
     m_aboutAction->setObjectName(u"about"_s);
 }
 
+void MainWindow::addShortcuts()
+{
+    // The platform's own keys, shown beside the captions; each presses the very item it names.
+    m_newAction->setShortcuts(QKeySequence::New);
+    m_openAction->setShortcuts(QKeySequence::Open);
+    m_saveAction->setShortcuts(QKeySequence::Save);
+    m_exitAction->setShortcuts(QKeySequence::Quit);
+    if (m_exitAction->shortcuts().isEmpty()) // Windows, and some X11 desktops, bind nothing to Quit
+        m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // No platform binds this one (Ctrl+P prints, F5 refreshes).
+    m_previewAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+}
+
 // Every menu item is connected here. The commands live in objects of their own, owned by this
 // window; File, New is for whoever owns the windows, since it replaces this one.
 void MainWindow::connectMenus()
@@ -162,7 +184,16 @@ void MainWindow::connectMenus()
     }
     connect(m_previewAction, &QAction::triggered, new PreviewCommand(rows(), m_tables, this), &PreviewCommand::run);
     connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
-    connect(m_updateAction, &QAction::triggered, new UpdateCommand(m_prompts, this), &UpdateCommand::run);
+    auto *updater = new UpdateCommand(m_prompts, this);
+    connect(m_updateAction, &QAction::triggered, updater, &UpdateCommand::run);
+    // A check can take a minute: the window shows it is busy, and the item waits for the answer.
+    connect(updater, &UpdateCommand::runningChanged, this, [this](bool running) {
+        m_updateAction->setEnabled(!running);
+        if (running)
+            setCursor(Qt::BusyCursor);
+        else
+            unsetCursor();
+    });
     auto *presets = new PresetCommands(m_prompts, rows(), m_dataFolder, this);
     for (const Preset &preset : m_presets) {
         connect(preset.action, &QAction::triggered, presets, [presets, preset] {
@@ -176,10 +207,11 @@ void MainWindow::connectMenus()
 void MainWindow::connectRowActions()
 {
     connect(m_tabs, &CatalogueTabs::nameClicked, this, [this](int row) {
-        m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::rowWithIndex(row).descriptionSlot));
+        showInStatusBar(*m_infoLabel,
+                        RowActions::descriptionText(m_tables, Catalogue::rowWithIndex(row).descriptionSlot));
     });
     connect(m_tabs, &CatalogueTabs::dxNameClicked, this, [this] {
-        m_infoLabel->setText(RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
+        showInStatusBar(*m_infoLabel, RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
     });
     connect(m_tabs, &CatalogueTabs::resetClicked, this,
             [this](int row) { RowActions::resetRow(*m_tabs, m_tables, row); });
@@ -203,7 +235,7 @@ void MainWindow::initialise()
     const QString version = ProgramVersion::current().titleText();
     setWindowTitle(version);
     m_downLabel->setText(version);
-    m_infoLabel->setText(u"Command: (cvar name here)\r\nDescription: (description here)"_s);
+    showInStatusBar(*m_infoLabel, u"Command: (cvar name here)\r\nDescription: (description here)"_s);
     m_statusBarAction->setChecked(true);
     m_fontActions[0]->setChecked(true);
     readDataFiles();
@@ -214,6 +246,7 @@ void MainWindow::readDataFiles()
 {
     StartupData::Result read = StartupData::readStartupTables(m_dataFolder);
     m_tables = std::move(read.tables);
+    m_tabs->describeNames(m_tables);
     if (!read.problems.isEmpty())
         m_prompts.inform(nullptr, u"Data files"_s, StartupData::problemReport(read.problems));
 }

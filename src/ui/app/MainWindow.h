@@ -52,6 +52,7 @@ private:
 
     void createCentralArea();
     void createMenus();
+    void addShortcuts();
     void connectMenus();
     void connectRowActions();
     void readDataFiles();

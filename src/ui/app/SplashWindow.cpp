@@ -85,20 +85,20 @@ void SplashWindow::showEvent(QShowEvent *event)
     activateWindow();
 }
 
-void SplashWindow::mouseReleaseEvent(QMouseEvent *event)
+void SplashWindow::mouseReleaseEvent(QMouseEvent *)
 {
-    // Clicks on the frame, the logo and the labels arrive here too: none of them takes the mouse.
-    if (event->button() == Qt::LeftButton)
-        handOver();
+    // A click of any button; clicks on the frame, the logo and the labels arrive here too, since
+    // none of them takes the mouse.
+    handOver();
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Keys that type nothing (arrows, function keys, Shift alone) leave the splash up.
-    const QString text = event->text();
+    // Keys that type nothing (arrows, function keys, Shift alone) leave the splash up. Control
+    // characters count: X11 sends Tab as "\t" and Ctrl+A as "\x01".
     const int key = event->key();
     const bool typesCharacter = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape
-                                || key == Qt::Key_Backspace || (!text.isEmpty() && text.front().isPrint());
+                                || key == Qt::Key_Backspace || !event->text().isEmpty();
     if (typesCharacter)
         handOver();
     else

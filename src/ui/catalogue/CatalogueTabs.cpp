@@ -1,6 +1,7 @@
 #include "ui/catalogue/CatalogueTabs.h"
 
 #include "core/catalogue/CatalogueText.h"
+#include "core/catalogue/RowActions.h"
 #include "ui/catalogue/ControlNames.h"
 #include "ui/widgets/DesignFont.h"
 
@@ -9,11 +10,11 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/LinePanel.h"
 #include "ui/widgets/Twips.h"
+#include "ui/widgets/ValueSlider.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 
 #include <algorithm>
 
@@ -88,7 +89,6 @@ ClickableLabel *CatalogueTabs::addNameLabel(const Setting &setting, QWidget *can
 {
     auto *label = new ClickableLabel(toQString(setting.name), canvas);
     label->setGeometry(Twips::rect(left, top, Layout::nameWidth, Layout::nameHeight));
-    label->setAccessibleDescription(u"Shows the description of %1"_s.arg(label->text()));
     return label;
 }
 
@@ -146,7 +146,7 @@ void CatalogueTabs::addSliderRow(const Setting &setting, int top)
     QPushButton *reset = addResetButton(indexedName(u"default", row), variable, page, geometry.resetLeft, top);
     connect(reset, &QPushButton::clicked, this, [this, row] { emit resetClicked(row); });
 
-    auto *slider = new QSlider(Qt::Horizontal, page);
+    auto *slider = new ValueSlider(variable, page);
     slider->setObjectName(indexedName(u"Slider", k));
     slider->setAccessibleName(variable);
     slider->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::sliderWidth, Layout::sliderHeight));
@@ -184,6 +184,14 @@ void CatalogueTabs::addDirectXRow(const Setting &setting)
         option->setGeometry(Twips::rect(Layout::dxOptionLeft, Layout::dxOptionTop + j * Layout::dxOptionPitch,
                                         Layout::dxOptionWidth, Layout::dxOptionPitch));
         m_dxGroup->addButton(option, j);
+    }
+}
+
+void CatalogueTabs::describeNames(const StartupTables &tables)
+{
+    for (const Setting &setting : Catalogue::settings()) {
+        ClickableLabel *label = setting.kind == Kind::DirectX ? m_dxName : nameLabel(setting.rowIndex);
+        label->setAccessibleDescription(RowActions::descriptionText(tables, setting.descriptionSlot));
     }
 }
 

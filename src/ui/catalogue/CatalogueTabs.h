@@ -13,6 +13,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class StripPage;
+struct StartupTables;
 
 // The tab strip with every row of the catalogue. Its controls are the rows' state.
 class CatalogueTabs final : public QTabWidget, public RowAccess {
@@ -28,6 +29,9 @@ public:
     void setSliderValue(int sliderNumber, int value) override;
     std::optional<int> selectedDx() const override;
     void selectDx(int member) override;
+
+    // Screen readers read each name label's description: the text its click shows.
+    void describeNames(const StartupTables &tables);
 
 signals:
     // Row index of a clicked name label or "D" button (0..36, 90..103).

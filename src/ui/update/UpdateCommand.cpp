@@ -37,20 +37,27 @@ UpdateCommand::UpdateCommand(UserPrompts &prompts, QWidget *window)
 
 void UpdateCommand::setDocument(const QUrl &documentUrl, std::chrono::milliseconds deadline)
 {
+    const bool wasRunning = m_checker->isRunning();
     delete m_checker; // a check under way ends silently
     useChecker(new UpdateChecker(documentUrl, deadline, UpdateChecker::defaultBodyCap, this));
+    if (wasRunning)
+        emit runningChanged(false);
 }
 
 void UpdateCommand::useChecker(UpdateChecker *checker)
 {
     m_checker = checker;
+    connect(m_checker, &UpdateChecker::finished, this, [this] { emit runningChanged(false); });
     // Queued: the box runs its own event loop, which should not start inside the network code's signals.
     connect(m_checker, &UpdateChecker::finished, this, &UpdateCommand::tell, Qt::QueuedConnection);
 }
 
 void UpdateCommand::run()
 {
+    if (m_checker->isRunning())
+        return;
     m_checker->start();
+    emit runningChanged(true);
 }
 
 void UpdateCommand::tell(UpdateChecker::Outcome outcome)

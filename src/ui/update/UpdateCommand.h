@@ -22,6 +22,10 @@ public:
     // Starts a check; a click while one runs is ignored.
     void run();
 
+signals:
+    // A check has started (true) or ended (false), whatever its end: answer, failure or deadline.
+    void runningChanged(bool running);
+
 private:
     void useChecker(UpdateChecker *checker);
     void tell(UpdateChecker::Outcome outcome);
