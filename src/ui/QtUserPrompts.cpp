@@ -3,6 +3,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int runBox(QWidget *parent, const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
@@ -14,16 +18,42 @@ int runBox(QWidget *parent, const QString &title, const QString &text, QMessageB
     return box.exec();
 }
 
+// Outside Windows "*.*" matches only names with a dot, so a config saved as "myconfig" would show
+// under no filter. The dialog matches with the patterns in a filter's last parentheses and, told to
+// hide them, shows what comes before: each caption (which ends in its patterns) is shown whole,
+// followed by its patterns with "*" for "*.*".
+QStringList filtersMatchingEveryName(const QStringList &captions)
+{
+#ifdef Q_OS_WIN
+    return captions;
+#else
+    QStringList filters;
+    for (const QString &caption : captions) {
+        const qsizetype open = caption.lastIndexOf(u'(');
+        const qsizetype close = caption.lastIndexOf(u')');
+        QStringList patterns = caption.mid(open + 1, close - open - 1).split(u' ', Qt::SkipEmptyParts);
+        std::replace(patterns.begin(), patterns.end(), u"*.*"_s, u"*"_s);
+        filters << caption + u" ("_s + patterns.join(u' ') + u')';
+    }
+    return filters;
+#endif
+}
+
 std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(request.filters);
-    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
-        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    const QStringList filters = filtersMatchingEveryName(request.filters);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, filters != request.filters);
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
+        dialog.selectNameFilter(filters.at(request.selectedFilter));
     // Replacing a file is confirmed by the caller, which says which file it is about to replace.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The start folder first: an offered file name with a folder in it then takes the dialog there.
+    if (!request.startFolder.isEmpty())
+        dialog.setDirectory(request.startFolder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -13,16 +14,22 @@ struct FileDialogRequest {
     QStringList filters;    // e.g. "All Files (*.*)", ".cfg Files (*.cfg)"
     int selectedFilter = 0; // index into filters
     QString fileName;       // offered name, may be empty
+    QString startFolder;    // where the dialog opens; empty for where the program was started
 
     // The Open and Save dialogs of config files: every file, or .cfg files, the second preselected.
-    static FileDialogRequest forConfigs(QString title, QString fileName)
+    static FileDialogRequest forConfigs(QString title, QString fileName, QString startFolder = {})
     {
         return {std::move(title),
                 {QStringLiteral("All Files (*.*)"), QStringLiteral(".cfg Files (*.cfg)")},
                 1,
-                std::move(fileName)};
+                std::move(fileName),
+                std::move(startFolder)};
     }
 };
+
+// Looked up each time a dialog that has had no file chosen yet is about to open: the folder it
+// starts in, or an empty string.
+using StartFolderLookup = std::function<QString()>;
 
 // Every modal question the program asks goes through here, so tests can script the answers.
 class UserPrompts {

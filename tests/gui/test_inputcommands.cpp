@@ -1,4 +1,5 @@
 #include "core/catalogue/Catalogue.h"
+#include "core/input/GameConfigFolder.h"
 #include "core/input/PresetFile.h"
 #include "support/AppFixture.h"
 #include "support/FakeRows.h"
@@ -6,9 +7,12 @@
 #include "ui/catalogue/CatalogueTabs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -74,6 +78,28 @@ private slots:
         QCOMPARE(app->prompts.shown().at(1).request.fileName, path);
         QCOMPARE(app->prompts.shown().size(), 2);
         QCOMPARE(state(), merged);
+    }
+
+    void configDialogsStartInTheGameFolderUntilAFileIsChosenInThem()
+    {
+        QTemporaryDir dataHome; // where the window's lookup finds Steam first
+        const QString game = dataHome.filePath(u"Steam/"_s + QString::fromUtf16(GameConfigFolder::inLibrary));
+        QVERIFY(QDir().mkpath(game));
+        const std::optional<QByteArray> oldDataHome =
+            qEnvironmentVariableIsSet("XDG_DATA_HOME") ? std::optional(qgetenv("XDG_DATA_HOME")) : std::nullopt;
+        const auto restore =
+            qScopeGuard([&] { oldDataHome ? qputenv("XDG_DATA_HOME", *oldDataHome) : qunsetenv("XDG_DATA_HOME"); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+
+        app->prompts.answerFile(write(u"mine.cfg"_s, "fov 90\n"));
+        app->trigger(u"open"_s);
+        app->trigger(u"open"_s);
+        app->trigger(u"inst"_s);
+        QStringList startFolders;
+        for (const ScriptedPrompts::Shown &shown : app->prompts.shown())
+            startFolders << shown.request.startFolder;
+        const QString canonical = QFileInfo(game).canonicalFilePath();
+        QCOMPARE(startFolders, (QStringList{canonical, QString(), canonical}));
     }
 
     void shippedPresets_data()

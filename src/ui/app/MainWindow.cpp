@@ -4,6 +4,7 @@
 #include "core/app/ProgramVersion.h"
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
+#include "core/input/GameConfigFolder.h"
 #include "ui/UserPrompts.h"
 #include "ui/app/AboutWindow.h"
 #include "ui/app/DisplayFont.h"
@@ -21,9 +22,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QProcessEnvironment>
 
 using namespace Qt::StringLiterals;
 
@@ -175,8 +178,14 @@ void MainWindow::addShortcuts()
 void MainWindow::connectMenus()
 {
     connect(m_newAction, &QAction::triggered, this, &MainWindow::newFormRequested);
-    connect(m_openAction, &QAction::triggered, new OpenCommand(m_prompts, rows(), this), &OpenCommand::run);
-    connect(m_saveAction, &QAction::triggered, new SaveCommand(m_prompts, rows(), this), &SaveCommand::run);
+    // The config dialogs first open in the game's own config folder, looked up as they open.
+    const StartFolderLookup gameConfigFolder = [] {
+        return GameConfigFolder::find(QDir::homePath(), QProcessEnvironment::systemEnvironment());
+    };
+    connect(m_openAction, &QAction::triggered, new OpenCommand(m_prompts, rows(), this, gameConfigFolder),
+            &OpenCommand::run);
+    connect(m_saveAction, &QAction::triggered, new SaveCommand(m_prompts, rows(), this, gameConfigFolder),
+            &SaveCommand::run);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     for (std::size_t i = 0; i < m_fontActions.size(); ++i) {
         connect(m_fontActions[i], &QAction::triggered, this,

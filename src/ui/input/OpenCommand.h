@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ui/UserPrompts.h"
+
 #include <QObject>
 #include <QString>
 
 class QWidget;
 class RowAccess;
-class UserPrompts;
 
 // File, Open: merges the values of a chosen config file into the rows. It reports nothing: a
 // cancelled dialog, a file that cannot be opened or a path that is no ordinary file leaves
@@ -14,8 +15,8 @@ class OpenCommand : public QObject {
     Q_OBJECT
 public:
     // window: the parent of the dialog and of this command. The command lives as long as the
-    // window, so the dialog offers the file chosen last in it.
-    OpenCommand(UserPrompts &prompts, RowAccess &rows, QWidget *window);
+    // window, so the dialog offers the file chosen last in it; until then it starts in startFolder.
+    OpenCommand(UserPrompts &prompts, RowAccess &rows, QWidget *window, StartFolderLookup startFolder = {});
 
     void run();
 
@@ -24,4 +25,5 @@ private:
     RowAccess &m_rows;
     QWidget *m_window;
     QString m_lastFile;
+    StartFolderLookup m_startFolder;
 };

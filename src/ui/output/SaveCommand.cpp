@@ -16,23 +16,26 @@ const QString title = u"Save the config"_s;
 
 } // namespace
 
-SaveCommand::SaveCommand(UserPrompts &prompts, const RowAccess &rows, QWidget *window)
+SaveCommand::SaveCommand(UserPrompts &prompts, const RowAccess &rows, QWidget *window, StartFolderLookup startFolder)
     : QObject(window)
     , m_prompts(prompts)
     , m_rows(rows)
     , m_window(window)
     , m_fileName(u"tunewick.cfg"_s)
+    , m_startFolder(std::move(startFolder))
 {
 }
 
 void SaveCommand::run()
 {
+    const QString startFolder = !m_fileChosen && m_startFolder ? m_startFolder() : QString();
     const std::optional<QString> chosen =
-        m_prompts.askSaveFileName(m_window, FileDialogRequest::forConfigs(title, m_fileName));
+        m_prompts.askSaveFileName(m_window, FileDialogRequest::forConfigs(title, m_fileName, startFolder));
     if (!chosen)
         return;
     // The dialog remembers what was chosen, whatever becomes of the save.
     m_fileName = *chosen;
+    m_fileChosen = true;
 
     const QString shownName = QDir::toNativeSeparators(*chosen);
     const QFileInfo target(*chosen);

@@ -1,0 +1,110 @@
+#include "core/input/GameConfigFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+// The game's config folder found in made home folders.
+class TestGameConfigFolder : public QObject {
+    Q_OBJECT
+
+    // Lays out one entry relative to the home folder: "a/b" a folder, "a=text" a file (HOME in the
+    // text stands for the home folder), "a->b" a symbolic link, "a|" a named pipe.
+    static bool lay(const QDir &home, const QString &entry)
+    {
+        const QString root = home.absolutePath();
+        const auto parentMade = [&home](const QString &path) { return home.mkpath(QFileInfo(path).path()); };
+        if (const qsizetype arrow = entry.indexOf(u"->"_s); arrow > 0) {
+            const QString link = home.filePath(entry.left(arrow));
+            return parentMade(link) && QFile::link(home.filePath(entry.mid(arrow + 2)), link);
+        }
+        if (const qsizetype equals = entry.indexOf(u'='); equals > 0) {
+            QFile file(home.filePath(entry.left(equals)));
+            const QByteArray text = entry.mid(equals + 1).replace(u"HOME"_s, root).toUtf8();
+            return parentMade(file.fileName()) && file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        }
+        if (entry.endsWith(u'|')) {
+#ifdef Q_OS_UNIX
+            const QString pipe = home.filePath(entry.chopped(1));
+            return parentMade(pipe) && mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0;
+#else
+            return false;
+#endif
+        }
+        return home.mkpath(entry);
+    }
+
+private slots:
+    void findsTheFirstLibraryHoldingTheGame_data()
+    {
+        QTest::addColumn<QStringList>("layout");
+        QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME, relative to the home folder
+        QTest::addColumn<QString>("expected"); // the library holding the game, or empty
+
+        const QString game = u"/steamapps/common/Counter-Strike Source/cstrike/cfg"_s;
+        const QString native = u".local/share/Steam"_s;
+        const QString list = native + u"/steamapps/libraryfolders.vdf="_s;
+        const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
+        const QString snap = u"snap/steam/common/.local/share/Steam"_s;
+
+        QTest::newRow("no game") << QStringList{native + u"/steamapps/common"_s} << QString() << QString();
+        QTest::newRow("native") << QStringList{native + game, flatpak + game} << QString() << native;
+        QTest::newRow("~/.steam/steam linked to it")
+            << QStringList{u"install"_s + game, u".steam/steam->install"_s} << QString() << u"install"_s;
+        QTest::newRow("XDG_DATA_HOME, not ~/.local/share")
+            << QStringList{native + game, u"data/Steam"_s + game} << u"data"_s << u"data/Steam"_s;
+        QTest::newRow("Flatpak") << QStringList{native, flatpak + game} << QString() << flatpak;
+        QTest::newRow("older list, with a comment")
+            << QStringList{u"games"_s + game,
+                           list
+                               + u"\"LibraryFolders\"\n{\n\t// added by hand\n\t\"TimeNextStatsReport\"\t\"1\"\n"
+                                 u"\t\"1\"\t\"HOME/games\"\n}\n"_s}
+            << QString() << u"games"_s;
+        QTest::newRow("newer list, escaped quotes, missing library first")
+            << QStringList{u"lib \"2\""_s + game,
+                           list
+                               + u"\"libraryfolders\" { \"0\" { \"path\" \"HOME/gone\" } \"1\" { \"path\" "
+                                 u"\"HOME/lib \\\"2\\\"\" \"apps\" { \"240\" \"123\" } } }"_s}
+            << QString() << u"lib \"2\""_s;
+        QTest::newRow("damaged list") << QStringList{u"games"_s + game,
+                                                     list + u"\"libraryfolders\" { \"1\" \"HOME/games\""_s}
+                                      << QString() << QString();
+        QTest::newRow("list is a pipe, then Flatpak")
+            << QStringList{native + u"/steamapps/libraryfolders.vdf|"_s, flatpak + game} << QString() << flatpak;
+        QTest::newRow("link loop, then Snap")
+            << QStringList{u".steam/steam->.steam/root"_s, u".steam/root->.steam/steam"_s, snap + game} << QString()
+            << snap;
+    }
+    void findsTheFirstLibraryHoldingTheGame()
+    {
+        QFETCH(QStringList, layout);
+        QFETCH(QString, dataHome);
+        QFETCH(QString, expected);
+        QTemporaryDir made;
+        const QDir home(made.path());
+        for (const QString &entry : layout)
+            QVERIFY2(lay(home, entry), qPrintable(entry));
+        QProcessEnvironment environment;
+        if (!dataHome.isEmpty())
+            environment.insert(u"XDG_DATA_HOME"_s, home.filePath(dataHome));
+
+        const QString found = GameConfigFolder::find(home.path(), environment);
+        const QString wanted =
+            expected.isEmpty()
+                ? QString()
+                : QFileInfo(home.filePath(expected) + u'/' + QString::fromUtf16(GameConfigFolder::inLibrary))
+                      .canonicalFilePath();
+        QCOMPARE(found, wanted);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGameConfigFolder)
+#include "test_gameconfigfolder.moc"
