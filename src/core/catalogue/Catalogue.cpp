@@ -79,6 +79,40 @@ constexpr std::array<Setting, settingCount> table = {{
 constexpr int directXPosition = threeStateCount;
 constexpr int firstSliderPosition = threeStateCount + 1;
 
+// The lookups below find a row by its place: three-state rows 0..36 at their own index, the
+// DirectX row, then slider rows 90..103. Each row's description slot is its place in the table.
+constexpr bool rowsInPlace()
+{
+    for (int place = 0; place < settingCount; ++place) {
+        const Setting &s = table[static_cast<size_t>(place)];
+        const bool inPlace = place < directXPosition ? s.kind == Kind::ThreeState && s.rowIndex == place
+                             : place == directXPosition
+                                 ? s.kind == Kind::DirectX && s.rowIndex == noRowIndex
+                                 : s.kind == Kind::Slider && s.rowIndex == firstSliderRow + place - firstSliderPosition;
+        if (!inPlace || s.descriptionSlot != place)
+            return false;
+    }
+    return true;
+}
+
+constexpr bool namesUniqueAndSlidersStartInRange()
+{
+    for (size_t i = 0; i < table.size(); ++i) {
+        for (size_t j = i + 1; j < table.size(); ++j) {
+            if (table[i].name == table[j].name)
+                return false;
+        }
+        const SliderRange &r = table[i].slider;
+        if (table[i].kind == Kind::Slider && (r.initial < r.min || r.initial > r.max))
+            return false;
+    }
+    return true;
+}
+
+static_assert(table.size() == settingCount);
+static_assert(rowsInPlace());
+static_assert(namesUniqueAndSlidersStartInRange());
+
 constexpr std::array<std::string_view, tabCount> tabCaptions = {"FPS 1", "FPS 2", "FPS 3", "Ping", "Bots", "Other"};
 
 } // namespace
