@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 class RowAccess;
 class UserPrompts;
 
 // File, Save: asks for a file name and writes the config text of the rows there. The name chosen
-// is offered again by the next Save of the same main window.
+// is offered again by the next Save of the same main window. An existing file is updated (only the
+// settings written change) or replaced, as the user answers.
 class SaveCommand : public QObject {
     Q_OBJECT
 public:
@@ -18,6 +22,9 @@ public:
     const QString &offeredFileName() const { return m_fileName; }
 
 private:
+    // The bytes to write over the existing file at path, as the user chooses; nothing on Cancel.
+    std::optional<QByteArray> askHowToSaveOver(const QString &path, const QString &shownName);
+
     UserPrompts &m_prompts;
     const RowAccess &m_rows;
     QWidget *m_window;
