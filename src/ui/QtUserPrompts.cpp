@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -81,4 +82,21 @@ std::optional<QString> QtUserPrompts::askOpenFileName(QWidget *parent, const Fil
 std::optional<QString> QtUserPrompts::askSaveFileName(QWidget *parent, const FileDialogRequest &request)
 {
     return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+int QtUserPrompts::askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
+                             int defaultAnswer)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton *> buttons;
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        buttons << box.addButton(answers[i],
+                                 i + 1 == answers.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    box.setDefaultButton(qobject_cast<QPushButton *>(buttons.value(defaultAnswer)));
+    box.setEscapeButton(buttons.constLast());
+    box.exec();
+    // The close button counts as the escape button.
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen < 0 ? answers.size() - 1 : chosen);
 }

@@ -9,4 +9,6 @@ public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     std::optional<QString> askOpenFileName(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QString> askSaveFileName(QWidget *parent, const FileDialogRequest &request) override;
+    int askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
+                  int defaultAnswer) override;
 };

@@ -11,6 +11,11 @@ public:
     void inform(QWidget *, const QString &, const QString &) override {}
     std::optional<QString> askOpenFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     std::optional<QString> askSaveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    // The last answer, the one that leaves things as they are.
+    int askChoice(QWidget *, const QString &, const QString &, const QStringList &answers, int) override
+    {
+        return static_cast<int>(answers.size() - 1);
+    }
 };
 
 // No audio device is involved in any figure.

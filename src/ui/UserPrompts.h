@@ -45,4 +45,9 @@ public:
     virtual std::optional<QString> askOpenFileName(QWidget *parent, const FileDialogRequest &request) = 0;
     // As above; the dialog itself does not ask about replacing an existing file.
     virtual std::optional<QString> askSaveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+
+    // A box with one button per answer, no icon; `defaultAnswer` is the default button, and the
+    // last answer is what Escape and the close button give. The chosen answer's index.
+    virtual int askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
+                          int defaultAnswer) = 0;
 };

@@ -22,6 +22,7 @@ class TestQtUserPrompts : public QObject {
     QMessageBox::Icon icon = QMessageBox::Warning;
     QList<QMessageBox::StandardButton> buttons; // the default one first
     QStringList texts;                          // title, text, and whether shown as plain text
+    QStringList labels;                         // the default button's, then every button's, sorted
 
     void answerNextBox(Qt::Key key)
     {
@@ -31,9 +32,17 @@ class TestQtUserPrompts : public QObject {
             icon = box->icon();
             texts = {box->windowTitle(), box->text(), box->textFormat() == Qt::PlainText ? u"plain"_s : u"rich"_s};
             buttons = {box->standardButton(box->defaultButton())};
-            for (QAbstractButton *b : box->buttons())
+            labels.clear();
+            for (QAbstractButton *b : box->buttons()) {
                 buttons << box->standardButton(b);
-            QTest::keyClick(box, key);
+                labels << b->text();
+            }
+            labels.sort();
+            labels.prepend(box->defaultButton()->text());
+            if (key == Qt::Key_unknown)
+                box->close(); // the window's close button
+            else
+                QTest::keyClick(box, key);
         });
     }
 
@@ -107,6 +116,21 @@ private slots:
         });
         QVERIFY(!QtUserPrompts().askSaveFileName(nullptr, request));
         QCOMPARE(shown, seen + QStringList({u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s}));
+    }
+
+    void choiceBox()
+    {
+        QtUserPrompts prompts;
+        const QStringList answers{u"Update"_s, u"Replace"_s, u"Cancel"_s};
+        answerNextBox(Qt::Key_Return);
+        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>Update?</b>"_s, answers, 1), 1);
+        QCOMPARE(texts, (QStringList{u"Save the config"_s, u"<b>Update?</b>"_s, u"plain"_s}));
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QCOMPARE(labels, (QStringList{u"Replace"_s, u"Cancel"_s, u"Replace"_s, u"Update"_s}));
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_unknown}) {
+            answerNextBox(key);
+            QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0), 2);
+        }
     }
 };
 

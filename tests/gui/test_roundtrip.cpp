@@ -19,7 +19,7 @@ class TestRoundTrip : public QObject {
     {
         app->prompts.answerFile(path);
         if (QFile::exists(path))
-            app->prompts.answerYesNo(true);
+            app->prompts.answerChoice(1); // Replace
         app->trigger(u"inst"_s);
     }
     void open(const QString &path)

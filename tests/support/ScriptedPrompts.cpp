@@ -35,3 +35,14 @@ std::optional<QString> ScriptedPrompts::askSaveFileName(QWidget *, const FileDia
     m_shown.append({Kind::SaveFile, request.title, {}, request});
     return nextFile();
 }
+
+int ScriptedPrompts::askChoice(QWidget *, const QString &title, const QString &text, const QStringList &answers,
+                               int defaultAnswer)
+{
+    m_shown.append({Kind::Choice, title, text, {}, answers, defaultAnswer});
+    if (m_choices.isEmpty()) {
+        ++m_unscripted;
+        return static_cast<int>(answers.size() - 1);
+    }
+    return m_choices.dequeue();
+}

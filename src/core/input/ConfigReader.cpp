@@ -146,6 +146,8 @@ void ConfigReader::startValue()
         m_phase = Phase::PassOver;
         return;
     }
+    if (m_nameListener)
+        m_nameListener(m_name);
     m_row = found.value();
     m_phase = Phase::Value;
 }

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 class RowAccess;
 
@@ -22,6 +24,10 @@ public:
     void feed(QByteArrayView bytes);
     // The file has ended: the last line needs no line end.
     void finish();
+
+    // Told the name part of every line that names a row, whatever its value, before the value is
+    // read: lets a writer find the lines this reader takes as a row's without a second set of rules.
+    void setNameListener(std::function<void(const QString &name)> listener) { m_nameListener = std::move(listener); }
 
     // Reads the device to its end.
     static void read(QIODevice &device, RowAccess &rows);
@@ -48,6 +54,7 @@ private:
     RowAccess &m_rows;
     QHash<QString, RowRef> m_names;
     qsizetype m_longestName = 0;
+    std::function<void(const QString &name)> m_nameListener;
 
     // A UTF-8 byte-order mark may precede the first line.
     qsizetype m_bomBytesSeen = 0;

@@ -41,20 +41,31 @@ QString composePreviewText(const ValueTable &table)
     return lines.join(lineBreak);
 }
 
-QByteArray composeFileText(const RowAccess &rows)
+QList<SettingLine> fileSettingLines(const RowAccess &rows)
 {
-    QStringList lines{headerRule, fileTitle, headerRule, QString()};
+    QList<SettingLine> lines;
+    const auto add = [&lines](const QString &name, const QString &value) {
+        lines.append({name, rowLine(name, value)});
+    };
     for (int row = 0; row < Catalogue::threeStateCount; ++row) {
         const RowState state = rows.rowState(row);
         if (state == RowState::Off)
-            lines << rowLine(rows.caption(row), u"0"_s);
+            add(rows.caption(row), u"0"_s);
         else if (state == RowState::On)
-            lines << rowLine(rows.caption(row), u"1"_s);
+            add(rows.caption(row), u"1"_s);
     }
     for (int k = 0; k < Catalogue::sliderCount; ++k)
-        lines << rowLine(rows.caption(Catalogue::firstSliderRow + k), QString::number(rows.sliderValue(k)));
+        add(rows.caption(Catalogue::firstSliderRow + k), QString::number(rows.sliderValue(k)));
     if (const std::optional<int> dx = rows.selectedDx())
-        lines << rowLine(rows.dxCaption(), QString::number(Catalogue::dxLevels[*dx]));
+        add(rows.dxCaption(), QString::number(Catalogue::dxLevels[*dx]));
+    return lines;
+}
+
+QByteArray composeFileText(const RowAccess &rows)
+{
+    QStringList lines{headerRule, fileTitle, headerRule, QString()};
+    for (const SettingLine &setting : fileSettingLines(rows))
+        lines << setting.text;
     lines << QString() << fileFooterRule << echoLine << fileFooterRule;
     // Every character comes from the literals, the ASCII captions and digits.
     return (lines.join(lineBreak) + lineBreak).toLatin1();

@@ -2,6 +2,7 @@
 
 #include "core/output/AtomicWrite.h"
 #include "core/output/ConfigText.h"
+#include "core/output/ConfigUpdate.h"
 #include "ui/UserPrompts.h"
 
 #include <QDir>
@@ -39,10 +40,40 @@ void SaveCommand::run()
 
     const QString shownName = QDir::toNativeSeparators(*chosen);
     const QFileInfo target(*chosen);
-    if (target.exists() && !target.isDir()
-        && !m_prompts.askYesNo(m_window, title, u"%1 already exists.\nDo you want to replace it?"_s.arg(shownName)))
+    const std::optional<QByteArray> bytes =
+        target.exists() && !target.isDir() ? askHowToSaveOver(*chosen, shownName) : composeFileText(m_rows);
+    if (!bytes)
         return;
 
-    if (const std::optional<QString> reason = writeFileAtomically(*chosen, composeFileText(m_rows)))
+    if (const std::optional<QString> reason = writeFileAtomically(*chosen, *bytes))
         m_prompts.inform(m_window, title, u"The config could not be saved to %1:\n%2"_s.arg(shownName, *reason));
+}
+
+std::optional<QByteArray> SaveCommand::askHowToSaveOver(const QString &path, const QString &shownName)
+{
+    const QString replace = u"Replace makes the file the new config alone: everything else in it is lost."_s;
+    const QString cancel = u"Cancel saves nothing."_s;
+    // Players keep binds, aliases and comments beside our settings; updating keeps them.
+    const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(path);
+    if (!existing.whyNot.isEmpty()) {
+        const QString text = u"%1 already exists and cannot be updated: %2.\n\n%3\n\n%4"_s.arg(
+            shownName, existing.whyNot, replace, cancel);
+        if (m_prompts.askChoice(m_window, title, text, {u"Replace"_s, u"Cancel"_s}, 1) != 0)
+            return std::nullopt;
+        return composeFileText(m_rows);
+    }
+    const QString update =
+        u"Update keeps the file and changes only the settings this save writes: the values in this window for "
+        "all 14 sliders, for every switch that is On or Off, and for the DirectX level if one is selected. "
+        "Settings the file lacks are added at its end; binds, aliases, comments and every other line stay as "
+        "they are."_s;
+    const QString text = u"%1 already exists.\n\n%2\n\n%3\n\n%4"_s.arg(shownName, update, replace, cancel);
+    switch (m_prompts.askChoice(m_window, title, text, {u"Update"_s, u"Replace"_s, u"Cancel"_s}, 0)) {
+    case 0:
+        return ConfigUpdate::updateText(existing.bytes, m_rows);
+    case 1:
+        return composeFileText(m_rows);
+    default:
+        return std::nullopt;
+    }
 }

@@ -2,15 +2,19 @@
 
 #include "ui/UserPrompts.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 class RowAccess;
 
 // File, Save: asks for a file name and writes the config text of the rows there. The name chosen
 // is offered again by the next Save of the same main window; until then the dialog starts in
-// startFolder.
+// startFolder. An existing file is updated (only the settings written change) or replaced, as the
+// user answers.
 class SaveCommand : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +24,9 @@ public:
     const QString &offeredFileName() const { return m_fileName; }
 
 private:
+    // The bytes to write over the existing file at path, as the user chooses; nothing on Cancel.
+    std::optional<QByteArray> askHowToSaveOver(const QString &path, const QString &shownName);
+
     UserPrompts &m_prompts;
     const RowAccess &m_rows;
     QWidget *m_window;

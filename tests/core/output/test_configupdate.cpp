@@ -1,0 +1,136 @@
+#include "core/output/ConfigUpdate.h"
+#include "support/FakeRows.h"
+#include "support/UpdatePromises.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The window of the table: cl_interp On, cl_showfps Off, rate at the top of its range, DirectX 8.1.
+FakeRows window()
+{
+    FakeRows rows;
+    rows.select(32, RowState::On);
+    rows.select(33, RowState::Off);
+    rows.setSliderValue(11, 50000);
+    rows.selectDx(4);
+    return rows;
+}
+
+// That window's settings, each followed by `end`, but for those the file names.
+QByteArray added(const QByteArray &end, const QByteArrayList &named)
+{
+    QByteArray lines;
+    for (const char *line : {"cl_interp 1", "cl_showfps 0", "cl_phys_props_max 300", "mp_decals 200", "r_decals 2048",
+                             "r_dispradius 500", "r_dispfullradius 400", "r_propsmaxdist 1200", "r_rainradius 1500",
+                             "r_rainsplashpercentage 20", "cl_updaterate 20", "cl_cmdrate 30", "cl_rate 10000",
+                             "rate 50000", "fps_max 300", "fov 75", "mat_dxlevel 81"}) {
+        if (!named.contains(QByteArray(line).split(' ').constFirst()))
+            lines += line + end;
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestConfigUpdate : public QObject {
+    Q_OBJECT
+private slots:
+    void changesOnlyTheWrittenSettings_data()
+    {
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray others =
+            "CL_SHOWFPS 1\ncl_showfps\t1\n cl_showfps 1\n//cl_showfps 1\ncl_showfps\ncl_smooth 0\n";
+        const QByteArray asWindow = "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate \"128000\"\ncl_interp 1.0\n";
+
+        QTest::newRow("empty file") << ""_ba << added("\r\n", {});
+        QTest::newRow("CR LF") << "bind x \"say hi\"\r\n// mine\r\n"_ba
+                               << "bind x \"say hi\"\r\n// mine\r\n"_ba + added("\r\n", {});
+        QTest::newRow("LF, no final line end") << "alias a\necho b"_ba
+                                               << "alias a\necho b\n"_ba + added("\n", {});
+        QTest::newRow("CR, the first line end counts") << "a\rb\r\n"_ba
+                                                       << "a\rb\r\n"_ba + added("\r", {});
+        QTest::newRow("byte-order mark") << "\357\273\277cl_showfps 1\n"_ba
+                                         << "\357\273\277cl_showfps 0\n"_ba + added("\n", {"cl_showfps"});
+        QTest::newRow("duplicates, each on its own")
+            << "cl_showfps 1\ncl_showfps 0\ncl_showfps 1\n"_ba
+            << "cl_showfps 0\ncl_showfps 0\ncl_showfps 0\n"_ba + added("\n", {"cl_showfps"});
+        QTest::newRow("already the window's values: quoted, padded, 2 for Off, clamped")
+            << asWindow << asWindow + added("\n", {"cl_showfps", "fov", "rate", "cl_interp"});
+        QTest::newRow("other values, no such level, no number")
+            << "fov 90\r\nmat_dxlevel 95\r\ncl_interp on\r\n"_ba
+            << "fov 75\r\nmat_dxlevel 81\r\ncl_interp 1\r\n"_ba + added("\r\n", {"fov", "mat_dxlevel", "cl_interp"});
+        QTest::newRow("a trailing comment goes, the last line is ended")
+            << "fps_max 300 // cap\rfov 1"_ba
+            << "fps_max 300\rfov 75\r"_ba + added("\r", {"fps_max", "fov"});
+        QTest::newRow("lines Open passes over, a Default row's") << others << others + added("\n", {});
+    }
+    void changesOnlyTheWrittenSettings()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(QByteArray, expected);
+        const QByteArray updated = ConfigUpdate::updateText(existing, window());
+        QCOMPARE(updated, expected);
+        QCOMPARE(brokenUpdatePromise(existing, updated, window()), QString()); // the check itself, proved
+    }
+
+    // Real players' configs, updated from a fresh window and from one with choices made.
+    void keepsPlayersConfigs_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QDir corpus(QStringLiteral(TUNEWICK_CORPUS_DIR));
+        if (!corpus.exists())
+            QSKIP("The folder of collected configs is not there.");
+        for (const QString &folder : {u"."_s, u"crlf"_s}) {
+            for (const QString &file : QDir(corpus.filePath(folder)).entryList({u"*.cfg"_s}, QDir::Files))
+                QTest::newRow(qPrintable(folder + u'/' + file)) << corpus.filePath(folder + u'/' + file);
+        }
+    }
+    void keepsPlayersConfigs()
+    {
+        QFETCH(QString, file);
+        const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(file);
+        QCOMPARE(existing.whyNot, QString());
+        for (const FakeRows &rows : {FakeRows(), window()}) {
+            const QByteArray updated = ConfigUpdate::updateText(existing.bytes, rows);
+            QCOMPARE(brokenUpdatePromise(existing.bytes, updated, rows), QString());
+            QCOMPARE(ConfigUpdate::updateText(updated, rows), updated); // a second save changes nothing
+        }
+    }
+
+    void updatesOnlyOrdinaryTextFilesUpTo16MB_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // "pipe": a named pipe
+        QTest::addColumn<QString>("whyNot");
+        QTest::newRow("text") << "fov 90\r\n"_ba << QString();
+        QTest::newRow("NUL byte") << "fov 90\0"_ba << u"it holds binary data"_s;
+        QTest::newRow("16 MB") << QByteArray(ConfigUpdate::maxFileSize, ' ') << QString();
+        QTest::newRow("a byte more") << QByteArray(ConfigUpdate::maxFileSize + 1, ' ') << u"it is larger than 16 MB"_s;
+        QTest::newRow("named pipe") << "pipe"_ba << u"it is not an ordinary file"_s;
+    }
+    void updatesOnlyOrdinaryTextFilesUpTo16MB()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, whyNot);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"autoexec.cfg"_s);
+        QFile file(path);
+        if (bytes == "pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
+        const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(path);
+        QCOMPARE(existing.whyNot, whyNot);
+        QCOMPARE(existing.bytes, whyNot.isEmpty() ? bytes : QByteArray());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigUpdate)
+#include "test_configupdate.moc"
