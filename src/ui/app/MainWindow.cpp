@@ -58,6 +58,7 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
     , m_dataFolder(std::move(dataFolder))
 {
     setObjectName(u"main"_s);
+    centreWhenFirstShown(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(u"Tunewick & Version"_s);
@@ -281,15 +282,6 @@ void MainWindow::toggleStatusBar()
 void MainWindow::setClientHeight(int twips)
 {
     m_client->setFixedSize(Twips::toPixels(clientWidth), Twips::toPixels(twips));
-}
-
-void MainWindow::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    centreOnScreen(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -42,7 +42,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     struct Preset {
@@ -79,6 +78,5 @@ private:
     std::array<Preset, 4> m_presets{};
     QAction *m_aboutAction = nullptr;
 
-    bool m_centred = false;
     QPointer<AboutWindow> m_about;
 };

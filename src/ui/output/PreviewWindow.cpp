@@ -15,6 +15,7 @@ using namespace Qt::StringLiterals;
 PreviewWindow::PreviewWindow(const ValueTable &values)
 {
     setObjectName(u"preview"_s);
+    centreWhenFirstShown(*this);
     setWindowTitle(u"Preview"_s);
     // Without title bar and border; the drawn lines stand in for the frame and Close is the only way out.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -52,13 +53,4 @@ PreviewWindow::PreviewWindow(const ValueTable &values)
 
     m_text->setPlainText(composePreviewText(values));
     m_text->moveCursor(QTextCursor::Start);
-}
-
-void PreviewWindow::showEvent(QShowEvent *event)
-{
-    LinePanel::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    centreOnScreen(*this);
 }

@@ -17,11 +17,7 @@ public:
     QPlainTextEdit *textBox() const { return m_text; }
     QPushButton *closeButton() const { return m_close; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QPlainTextEdit *m_text = nullptr;
     QPushButton *m_close = nullptr;
-    bool m_centred = false;
 };
