@@ -26,7 +26,12 @@ class RecordingBridgePlugin final : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "AccessibleEvents.json")
 public:
-    QAccessibleBridge *create(const QString &) override { return new RecordingBridge; }
+    // The offscreen platform never deletes its bridges, so the one bridge lives as long as the test.
+    QAccessibleBridge *create(const QString &) override
+    {
+        static RecordingBridge bridge;
+        return &bridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
