@@ -155,4 +155,4 @@ private slots:
 };
 
 QTEST_MAIN(TestUpdateCheck)
-#include "test_updatecheck.moc"
+#include "test_updatechecker.moc"

@@ -209,4 +209,4 @@ private slots:
 };
 
 QTEST_MAIN(TestStartup)
-#include "test_startup.moc"
+#include "test_appcontroller.moc"

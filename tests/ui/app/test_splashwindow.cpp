@@ -91,4 +91,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSplash)
-#include "test_splash.moc"
+#include "test_splashwindow.moc"

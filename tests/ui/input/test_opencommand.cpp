@@ -259,4 +259,4 @@ private slots:
 };
 
 QTEST_MAIN(TestInputCommands)
-#include "test_inputcommands.moc"
+#include "test_opencommand.moc"

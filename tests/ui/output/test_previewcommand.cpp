@@ -69,4 +69,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPreview)
-#include "test_preview.moc"
+#include "test_previewcommand.moc"
