@@ -9,20 +9,22 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
+#include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-// The real main window: its row actions, menu items, shortcuts and the about window.
-class TestMainWindow : public QObject {
+// The real main window: its row actions, menu items, shortcuts, display fonts and the about window.
+class TestMainWindow : public AppTest {
     Q_OBJECT
 
-    std::unique_ptr<AppFixture> app;
-    MainWindow *window = nullptr;
+    MainWindow *window() const { return app->window(); }
 
     QLabel *infoLabel() const { return app->control<QLabel>(u"infolbl"_s); }
-    QString description(int slot) const { return RowActions::descriptionText(window->tables(), slot); }
+    QString description(int slot) const { return RowActions::descriptionText(window()->tables(), slot); }
     // What a screen reader reads as the control's description.
     QString spoken(const QString &name) const
     {
@@ -32,44 +34,42 @@ class TestMainWindow : public QObject {
     void click(const QString &name)
     {
         QWidget *widget = app->control<QWidget>(name);
-        QTabWidget *tabs = window->catalogueTabs();
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            if (tabs->widget(tab)->isAncestorOf(widget))
-                tabs->setCurrentIndex(tab);
-        }
-        QVERIFY(widget->isVisible());
+        QTabWidget *tabs = window()->catalogueTabs();
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            tabs->setCurrentIndex(tabs->widget(tab)->isAncestorOf(widget) ? tab : tabs->currentIndex());
         QTest::mouseClick(widget, Qt::LeftButton);
     }
 
 private slots:
-    void init()
-    {
-        app = std::make_unique<AppFixture>();
-        window = app->start();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-    }
-    void cleanup() { QVERIFY(app->finish()); }
 
-    void dataProblemsAreToldInOneBoxAndTheWindowWorks()
+    // Problems with the data files are told in one box; the "D" buttons work, but the one whose entry
+    // is bad.
+    void resetButtonsWithAProblemInTheData()
     {
         QVERIFY(app->finish());
         QVERIFY(QFile::remove(app->dataPath(u"desc.cst"_s)));
-        QFile sldef(app->dataPath(u"sldef.cst"_s));
-        QVERIFY(sldef.open(QIODevice::WriteOnly) && sldef.write("300\r\n200\r\n2048\r\nabc\r\n") > 0);
-        sldef.close();
-        app->prompts.clearShown();
-        window = app->controller.createMainWindow();
-
-        QCOMPARE(app->prompts.shown().size(), 2); // after the logo box
-        const ScriptedPrompts::Shown &box = app->prompts.shown()[1];
-        QCOMPARE(box.title, u"Data files"_s);
+        app->writeData(
+            u"sldef.cst"_s,
+            "300\r\n200\r\n2048\r\nabc\r\n400\r\n1200\r\n1500\r\n20\r\n20\r\n30\r\n9999\r\n10000\r\n300\r\n90\r\n");
+        app->start();
+        QCOMPARE(app->greeting.size(), 2); // after the logo box
+        QCOMPARE(app->greeting[1].title, u"Data files"_s);
         for (const QString &problem : {u"desc.cst: cannot be read"_s, u"sldef.cst: line 4 (r_dispradius) is \"abc\""_s})
-            QVERIFY2(box.text.contains(QDir::toNativeSeparators(app->dataPath(problem))), qPrintable(box.text));
+            QVERIFY2(app->greeting[1].text.contains(QDir::toNativeSeparators(app->dataPath(problem))),
+                     qPrintable(app->greeting[1].text));
+
+        RowAccess &rows = window()->rows();
+        rows.select(32, RowState::On);
+        rows.select(36, RowState::Off);
+        rows.setSliderValue(3, 700);
+        rows.setSliderValue(13, 1);
+        for (const QString &button :
+             {u"default_32"_s, u"default_36"_s, u"default_93"_s, u"default_103"_s, u"dxbutton"_s})
+            click(button);
+        QCOMPARE(changedRows(rows), (QStringList{u"cl_interp=Off"_s, u"gameui_hide=On"_s, u"r_dispradius=700"_s,
+                                                 u"fov=90"_s, u"mat_dxlevel=90"_s}));
         click(u"cmd_90"_s);
         QCOMPARE(infoLabel()->text(), u"\r\n\r\n"_s);
-        window->rows().setSliderValue(3, 700);
-        click(u"default_93"_s); // its entry is bad: the slider stays
-        QCOMPARE(changedRows(window->rows()), QStringList{u"r_dispradius=700"_s});
     }
 
     // Screen readers hear the same: each label's description, and each text the Status Bar shows.
@@ -93,41 +93,21 @@ private slots:
         }
     }
 
-    void resetButtonsPutTheirRowsInTheResetState()
-    {
-        window->rows().select(32, RowState::On);
-        window->rows().select(36, RowState::Off);
-        window->rows().setSliderValue(13, 1);
-        for (const QString &button : {u"default_32"_s, u"default_36"_s, u"default_103"_s, u"dxbutton"_s})
-            click(button);
-        QCOMPARE(changedRows(window->rows()),
-                 (QStringList{u"cl_interp=Off"_s, u"gameui_hide=On"_s, u"fov=90"_s, u"mat_dxlevel=90"_s}));
-    }
-
     void statusBarTogglesTheDescriptionArea()
     {
-        const QPoint position = window->pos();
+        const QPoint position = window()->pos();
         const QSize shown(Twips::toPixels(6735), Twips::toPixels(8415));
-        QCOMPARE(window->centralWidget()->size(), shown);
+        QCOMPARE(window()->centralWidget()->size(), shown);
         app->trigger(u"statbar"_s);
-        QVERIFY(!infoLabel()->isVisible() && !window->menuAction(u"statbar"_s)->isChecked());
-        QTRY_COMPARE(window->centralWidget()->size(), QSize(shown.width(), Twips::toPixels(8415 - 975)));
+        QVERIFY(!infoLabel()->isVisible() && !window()->menuAction(u"statbar"_s)->isChecked());
+        QTRY_COMPARE(window()->centralWidget()->size(), QSize(shown.width(), Twips::toPixels(8415 - 975)));
         app->trigger(u"statbar"_s);
-        QVERIFY(infoLabel()->isVisible() && window->menuAction(u"statbar"_s)->isChecked());
-        QTRY_COMPARE(window->centralWidget()->size(), shown);
-        QCOMPARE(window->pos(), position);
+        QVERIFY(infoLabel()->isVisible() && window()->menuAction(u"statbar"_s)->isChecked());
+        QTRY_COMPARE(window()->centralWidget()->size(), shown);
+        QCOMPARE(window()->pos(), position);
     }
 
-    // "--------------" is an ordinary item that does nothing.
-    void dividerItemDoesNothing()
-    {
-        const QSize size = window->size();
-        app->trigger(u"err"_s);
-        QVERIFY(app->prompts.shown().isEmpty() && window->isVisible() && window->size() == size);
-    }
-
-    // Each shortcut triggers its menu item, confirmations included.
-    void shortcuts_data()
+    void eachShortcutTriggersItsMenuItem_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QKeySequence>("keys");
@@ -138,27 +118,13 @@ private slots:
                               << QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(u"Ctrl+Q"_s));
         QTest::newRow("Preview") << u"prv"_s << QKeySequence(u"Ctrl+Shift+P"_s);
     }
-    void shortcuts()
+    void eachShortcutTriggersItsMenuItem()
     {
         QFETCH(QString, item);
         QFETCH(QKeySequence, keys);
-        // The boxes asked and the windows opened, which are closed again.
-        const auto effect = [this] {
-            QStringList seen;
-            for (const ScriptedPrompts::Shown &shown : app->prompts.shown())
-                seen << shown.title;
-            app->prompts.clearShown();
-            for (QWidget *other : QApplication::topLevelWidgets()) {
-                if (other != window && other->isVisible() && other->close())
-                    seen << other->objectName();
-            }
-            return seen;
-        };
-        app->trigger(item);
-        const QStringList viaMenu = effect();
-        QVERIFY(!viaMenu.isEmpty());
-        QTest::keySequence(window, keys);
-        QCOMPARE(effect(), viaMenu);
+        QSignalSpy triggered(window()->menuAction(item), &QAction::triggered);
+        QTest::keySequence(window(), keys);
+        QCOMPARE(triggered.size(), 1);
     }
 
     // One about window at a time, beside which the main window still takes input; Enter or Esc closes it.
@@ -177,6 +143,33 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(about));
             QTest::keyClick(about, key);
             QTRY_VERIFY(!about);
+        }
+    }
+
+    // Each face after another one, and chosen twice: it reaches exactly the texts that follow the display
+    // font, at their size.
+    void fontItemsChangeExactlyTheirControls()
+    {
+        const QStringList following{u"sstab"_s,    u"downlabel"_s, u"infolbl"_s,   u"uplabel_0"_s,  u"uplabel_2"_s,
+                                    u"choice_0"_s, u"choice_12"_s, u"warning_3"_s, u"dx_0"_s,       u"dx_5"_s,
+                                    u"cmd_0"_s,    u"cmd_103"_s,   u"default_0"_s, u"default_103"_s};
+        const QStringList keptArial{u"uplabel_3"_s, u"uplabel_4"_s, u"Label1"_s,  u"dxcmd"_s,
+                                    u"notdone_1"_s, u"dxbutton"_s,  u"Slider_0"_s};
+        for (const auto &[item, face] : {std::pair{u"times"_s, u"Times New Roman"_s},
+                                         {u"courier"_s, u"Courier New"_s},
+                                         {u"arial"_s, u"Arial"_s}}) {
+            app->trigger(item);
+            app->trigger(item);
+            for (const QString &name : {u"arial"_s, u"times"_s, u"courier"_s})
+                QCOMPARE(window()->menuAction(name)->isChecked(), name == item);
+            QCOMPARE(window()->catalogueTabs()->tabBar()->font().family(), face);
+            for (const QString &name : following)
+                QCOMPARE(app->control<QWidget>(name)->font().toString().section(u',', 0, 1), face + u",8.25"_s);
+            for (const QString &name : keptArial)
+                QCOMPARE(app->control<QWidget>(name)->font().family(), u"Arial"_s);
+            QCOMPARE(app->control<QWidget>(u"Option0_36"_s)->font().family(), u"Courier New"_s);
+            QVERIFY(app->control<QWidget>(u"Label1"_s)->font().italic());
+            QCOMPARE(window()->menuBar()->font().family(), u"Arial"_s);
         }
     }
 
