@@ -29,8 +29,8 @@ private slots:
                                                  u"sldef.cst: "_s + tooLong.arg(u"14 slider values"_s, u"14"_s),
                                                  u"defval.cst: "_s + tooLong.arg(u"45 default values"_s, u"45"_s)};
         QTest::newRow("ends inside a description")
-            << QList<int>{113, 14, 37}
-            << QStringList{u"desc.cst: ends inside a description: its 113 lines are not a multiple of three, so "
+            << QList<int>{112, 14, 37}
+            << QStringList{u"desc.cst: ends inside a description: its 112 lines are not a multiple of three, so "
                            u"the last description is incomplete."_s};
         QTest::newRow("missing folder") << QList<int>{}
                                         << QStringList{unreadable.arg(u"desc.cst"_s), unreadable.arg(u"sldef.cst"_s),

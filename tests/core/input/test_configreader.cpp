@@ -56,6 +56,9 @@ private slots:
         QTest::newRow("beyond 32 bits") << "fov 2147483648\nfps_max 1e400"_ba << none;
         QTest::newRow("only an exact DirectX level")
             << "mat_dxlevel 81.0\nmat_dxlevel 85\nmat_dxlevel 80.5\nmat_dxlevel high"_ba << u"mat_dxlevel=81"_s;
+        for (const int level : {50, 60, 80, 90})
+            QTest::addRow("DirectX level %d", level)
+                << "mat_dxlevel " + QByteArray::number(level) << u"mat_dxlevel=%1"_s.arg(level);
         QTest::newRow("empty file") << QByteArray() << none;
         QTest::newRow("the last number wins")
             << "cl_showfps 1\r\nfov 80\r\ncl_showfps 0\r\nfov 100\r\ncl_showfps on\r\n"_ba

@@ -39,7 +39,7 @@ private slots:
                "r_propsmaxdist=4445"_s;
         QTest::newRow("52 items") << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"_ba << u"The file has more than 51 items."_s;
         QTest::newRow("empty item") << "1,1,,1"_ba << u"Item 3 (cl_show_splashes) is empty."_s;
-        QTest::newRow("comma at the end") << "1,1,"_ba << u"Item 3 (cl_show_splashes) is empty."_s;
+        QTest::newRow("comma after the last item") << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,"_ba << u"Item 52 is empty."_s;
         QTest::newRow("slider value at a three-state")
             << "1,1,1,1,1,300"_ba << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
         QTest::newRow("On at a slider")

@@ -91,6 +91,11 @@ private slots:
             QCOMPARE(spoken(u"infolbl"_s), infoLabel()->text());
             QVERIFY(AccessibleEvents::take(infoLabel()).contains(QAccessible::DescriptionChanged));
         }
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) { // from the keyboard
+            infoLabel()->clear();
+            QTest::keyClick(app->control<QWidget>(u"cmd_0"_s), key);
+            QCOMPARE(infoLabel()->text(), description(0));
+        }
     }
 
     void statusBarTogglesTheDescriptionArea()

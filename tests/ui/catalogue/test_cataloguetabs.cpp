@@ -1,7 +1,9 @@
 #include "support/RowChanges.h"
 #include "ui/catalogue/CatalogueTabs.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QAbstractButton>
+#include <QSlider>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -39,12 +41,30 @@ private slots:
         QVERIFY(!button(u"dx_1"_s)->isChecked());
     }
 
-    void slidersKeepTheirValueWithinRange()
+    // Each tab holds its rows; a row on another tab would leave these counts.
+    void eachTabHoldsItsRows()
     {
-        tabs.setSliderValue(11, 5); // rate: 10000..50000
-        QCOMPARE(tabs.sliderValue(11), 10000);
-        tabs.setSliderValue(11, 999999);
-        QCOMPARE(tabs.sliderValue(11), 50000);
+        QList<qsizetype> names;
+        for (int tab = 0; tab < tabs.count(); ++tab)
+            names << tabs.widget(tab)->findChildren<ClickableLabel *>().size();
+        QCOMPARE(names, (QList<qsizetype>{15, 15, 8, 5, 0, 9}));
+    }
+
+    // What a slider reaches, and how far a key and a page step move it; values outside end at the nearest end.
+    void slidersRangesAndSteps()
+    {
+        QStringList ranges;
+        for (int k = 0; k < Catalogue::sliderCount; ++k) {
+            const auto *slider = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
+            tabs.setSliderValue(k, INT_MIN);
+            const int min = tabs.sliderValue(k);
+            tabs.setSliderValue(k, INT_MAX);
+            ranges
+                << u"%1-%2/%3/%4"_s.arg(min).arg(tabs.sliderValue(k)).arg(slider->singleStep()).arg(slider->pageStep());
+        }
+        QCOMPARE(ranges.join(u' '), u"0-1000/50/1000 0-4096/16/128 0-4096/16/128 50-1000/10/100 50-1000/10/100 "
+                                    "100-5000/50/100 0-3000/50/100 0-100/1/10 1-100/5/10 1-100/5/10 1-30000/50/500 "
+                                    "10000-50000/1000/5000 1-300/5/10 1-360/5/10"_s);
     }
 
     void everyControlWithoutTextHasAnAccessibleName()
