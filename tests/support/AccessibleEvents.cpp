@@ -26,7 +26,11 @@ class RecordingBridgePlugin final : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "AccessibleEvents.json")
 public:
-    QAccessibleBridge *create(const QString &) override { return new RecordingBridge; }
+    QAccessibleBridge *create(const QString &) override
+    {
+        static RecordingBridge bridge; // Qt keeps the bridges it asks for to the end and never deletes them
+        return &bridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
