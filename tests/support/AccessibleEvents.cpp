@@ -26,10 +26,9 @@ class RecordingBridgePlugin final : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "AccessibleEvents.json")
 public:
-    // The offscreen platform never deletes its bridges, so the one bridge lives as long as the test.
     QAccessibleBridge *create(const QString &) override
     {
-        static RecordingBridge bridge;
+        static RecordingBridge bridge; // Qt keeps the bridges it asks for to the end and never deletes them
         return &bridge;
     }
 };

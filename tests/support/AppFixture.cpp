@@ -22,7 +22,9 @@ AppFixture::~AppFixture()
 
 MainWindow *AppFixture::start()
 {
+    prompts.clearShown();
     MainWindow *created = controller.createMainWindow();
+    greeting = prompts.shown();
     prompts.clearShown();
     return created;
 }
@@ -37,7 +39,23 @@ bool AppFixture::finish()
     return QTest::qWaitFor([this] { return !window(); });
 }
 
+QString AppFixture::writeData(const QString &fileName, const QByteArray &bytes) const
+{
+    QFile file(data.filePath(fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
 void AppFixture::trigger(const QString &actionName) const
 {
     window()->menuAction(actionName)->trigger();
+}
+
+QStringList AppFixture::titlesShown() const
+{
+    QStringList titles;
+    for (const ScriptedPrompts::Shown &shown : prompts.shown())
+        titles << shown.title;
+    return titles;
 }

@@ -5,19 +5,20 @@
 
 #include <array>
 
-// Rows without widgets, for testing composers and readers. Starts in the window's initial state.
+// Rows without widgets, for testing composers and readers. Starts in the window's initial state and,
+// as the window does, keeps each slider within its range.
 class FakeRows final : public RowAccess {
 public:
     FakeRows();
 
     QString caption(int rowIndex) const override;
     QString dxCaption() const override;
-    RowState rowState(int rowIndex) const override;
-    void select(int rowIndex, RowState onOrOff) override;
-    int sliderValue(int sliderNumber) const override;
+    RowState rowState(int rowIndex) const override { return m_states.at(rowIndex); }
+    void select(int rowIndex, RowState onOrOff) override { m_states.at(rowIndex) = onOrOff; }
+    int sliderValue(int sliderNumber) const override { return m_sliders.at(sliderNumber); }
     void setSliderValue(int sliderNumber, int value) override;
-    std::optional<int> selectedDx() const override;
-    void selectDx(int member) override;
+    std::optional<int> selectedDx() const override { return m_dx; }
+    void selectDx(int member) override { m_dx = member; }
 
     bool operator==(const FakeRows &other) const;
 

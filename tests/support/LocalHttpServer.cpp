@@ -10,15 +10,14 @@ LocalHttpServer::LocalHttpServer(Handler handler)
         qFatal("cannot listen on 127.0.0.1: %s", qPrintable(m_server.errorString()));
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-            ++m_connections;
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-                QByteArray head = socket->property("head").toByteArray() + socket->readAll();
-                const qsizetype end = head.indexOf("\r\n\r\n");
+                // The head may arrive in pieces; the socket keeps what came so far.
+                const QByteArray head = socket->property("head").toByteArray() + socket->readAll();
                 socket->setProperty("head", head);
-                if (end < 0 || socket->property("handled").toBool())
+                const qsizetype end = head.indexOf("\r\n\r\n");
+                if (end < 0 || m_held == socket)
                     return;
-                socket->setProperty("handled", true);
                 m_requestHeads << head.left(end);
                 m_held = socket;
                 m_handler(socket, head.left(head.indexOf("\r\n")).split(' ').value(1));
@@ -37,16 +36,6 @@ LocalHttpServer::Handler LocalHttpServer::answer(const QByteArray &status, const
                       + extraHeaders + "\r\n" + body);
         socket->disconnectFromHost();
     };
-}
-
-void LocalHttpServer::answerHeld(const QByteArray &status, const QByteArray &body)
-{
-    answer(status, body)(m_held, {});
-}
-
-LocalHttpServer::Handler LocalHttpServer::hold()
-{
-    return [](QTcpSocket *, const QByteArray &) {};
 }
 
 LocalHttpServer::Handler LocalHttpServer::trickle(const QByteArray &atOnce, char filler)

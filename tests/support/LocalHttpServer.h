@@ -19,14 +19,17 @@ public:
     void setHandler(Handler handler) { m_handler = std::move(handler); }
     quint16 port() const { return m_server.serverPort(); }
     QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/version.txt").arg(port())); }
-    int connections() const { return m_connections; }
+    int connections() const { return int(m_requestHeads.size()); }
     const QList<QByteArray> &requestHeads() const { return m_requestHeads; }
 
     // A whole response inviting the client to keep a cookie and a cached copy; then the server closes.
     static Handler answer(const QByteArray &status, const QByteArray &body, const QByteArray &extraHeaders = {});
-    // Accepts and never answers; answerHeld answers the latest connection.
-    static Handler hold();
-    void answerHeld(const QByteArray &status, const QByteArray &body);
+    // Accepts and never answers; answerHeld answers the latest request.
+    static Handler hold()
+    {
+        return [](QTcpSocket *, const QByteArray &) {};
+    }
+    void answerHeld(const QByteArray &status, const QByteArray &body) { answer(status, body)(m_held, {}); }
     // `atOnce`, then one byte of `filler` every 100 ms for ever.
     static Handler trickle(const QByteArray &atOnce, char filler);
     // `head`, then `filler` for as long as the client reads.
@@ -37,7 +40,6 @@ public:
 private:
     QTcpServer m_server;
     Handler m_handler;
-    int m_connections = 0;
     QList<QByteArray> m_requestHeads;
     QPointer<QTcpSocket> m_held;
 };

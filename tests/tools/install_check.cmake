@@ -1,5 +1,6 @@
 # Installs the build to a fresh prefix, then asks the data-folder lookup, from the installed
-# program's folder, where the data is and whether it reads.
+# program's folder, where the data is and whether it reads. Then a data folder beside the program
+# is put first, and a program with neither names the one beside it, where a report sends the user.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} OUTPUT_QUIET RESULT_VARIABLE failed)
 if(failed)
@@ -13,3 +14,12 @@ string(STRIP "${found}" found)
 if(failed OR NOT found STREQUAL "${PREFIX}/${DATADIR}")
     message(FATAL_ERROR "the installed program looks for its data in '${found}'")
 endif()
+
+file(MAKE_DIRECTORY ${PREFIX}/${BINDIR}/data)
+foreach(program IN ITEMS ${BINDIR} elsewhere/${BINDIR})
+    execute_process(COMMAND ${PROBE} ${PREFIX}/${program} OUTPUT_VARIABLE found)
+    string(STRIP "${found}" found)
+    if(NOT found STREQUAL "${PREFIX}/${program}/data")
+        message(FATAL_ERROR "a program in ${program} looks for its data in '${found}'")
+    endif()
+endforeach()

@@ -6,9 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -20,25 +18,17 @@ class TestGameConfigFolder : public QObject {
     // text stands for the home folder), "a->b" a symbolic link, "a|" a named pipe.
     static bool lay(const QDir &home, const QString &entry)
     {
-        const QString root = home.absolutePath();
         const auto parentMade = [&home](const QString &path) { return home.mkpath(QFileInfo(path).path()); };
-        if (const qsizetype arrow = entry.indexOf(u"->"_s); arrow > 0) {
-            const QString link = home.filePath(entry.left(arrow));
-            return parentMade(link) && QFile::link(home.filePath(entry.mid(arrow + 2)), link);
-        }
+        const QString path = home.filePath(entry.section(u"->"_s, 0, 0).section(u'=', 0, 0).remove(u'|'));
+        if (const qsizetype arrow = entry.indexOf(u"->"_s); arrow > 0)
+            return parentMade(path) && QFile::link(home.filePath(entry.mid(arrow + 2)), path);
         if (const qsizetype equals = entry.indexOf(u'='); equals > 0) {
-            QFile file(home.filePath(entry.left(equals)));
-            const QByteArray text = entry.mid(equals + 1).replace(u"HOME"_s, root).toUtf8();
-            return parentMade(file.fileName()) && file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+            QFile file(path);
+            const QByteArray text = entry.mid(equals + 1).replace(u"HOME"_s, home.absolutePath()).toUtf8();
+            return parentMade(path) && file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
         }
-        if (entry.endsWith(u'|')) {
-#ifdef Q_OS_UNIX
-            const QString pipe = home.filePath(entry.chopped(1));
-            return parentMade(pipe) && mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0;
-#else
-            return false;
-#endif
-        }
+        if (entry.endsWith(u'|'))
+            return parentMade(path) && mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
         return home.mkpath(entry);
     }
 

@@ -42,32 +42,27 @@ private slots:
         QTest::addColumn<QString>("rows");
         const QString none;
 
-        QTest::newRow("1 is On") << "cl_showfps 1"_ba << u"cl_showfps=On"_s;
-        QTest::newRow("2 is Off") << "cl_smooth 2"_ba << u"cl_smooth=Off"_s;
-        QTest::newRow("leading blank: empty name") << " cl_showfps 1"_ba << none;
-        QTest::newRow("tab is no separator") << "cl_showfps\t1"_ba << none;
-        QTest::newRow("Latin-1 blank is no separator") << "cl_showfps\2401"_ba << none;
-        QTest::newRow("blanks around the number") << "cl_showfps  1 \t"_ba << u"cl_showfps=On"_s;
-        QTest::newRow("quoted") << "fps_max \"250\""_ba << u"fps_max=250"_s;
-        QTest::newRow("blanks inside the quotes") << "fps_max \" 250\t\""_ba << u"fps_max=250"_s;
-        QTest::newRow("opening quote only") << "fps_max \"250"_ba << u"fps_max=250"_s;
-        QTest::newRow("quote inside") << "fps_max \"2\"50\""_ba << none;
-        QTest::newRow("blanks before the quote") << "fps_max   \"250\""_ba << u"fps_max=250"_s;
-        QTest::newRow("tab after the first space") << "fps_max \t\t\"250\""_ba << u"fps_max=250"_s;
-        QTest::newRow("blank after the closing quote") << "cl_showfps \"0\" \t"_ba << u"cl_showfps=Off"_s;
-        QTest::newRow("text after the closing quote") << "fps_max \"250\" x"_ba << none;
-        QTest::newRow("blanks alone") << "fps_max  \t "_ba << none;
-        QTest::newRow("trailing comment") << "fps_max 250 // comment"_ba << none;
-        QTest::newRow("slider halves to even") << "fov 90.5\ncl_rate 2e4\r\nfov 91.5"_ba << u"cl_rate=20000 fov=92"_s;
-        QTest::newRow("slider above range") << "fov 9999"_ba << u"fov=360"_s;
-        QTest::newRow("slider below range") << "rate 5\nfov -5"_ba << u"rate=10000 fov=1"_s;
-        QTest::newRow("beyond 32 bits") << "fov 2147483648\nfov 1e400"_ba << none;
-        QTest::newRow("dx levels") << "mat_dxlevel 81.0"_ba << u"mat_dxlevel=81"_s;
-        QTest::newRow("no such dx level") << "mat_dxlevel 85\nmat_dxlevel 80.5\nmat_dxlevel high"_ba << none;
+        QTest::newRow("1 is On, any other number Off")
+            << "cl_showfps 1\ncl_smooth 2\ncl_interp 0.5"_ba << u"cl_smooth=Off cl_interp=Off cl_showfps=On"_s;
+        QTest::newRow("blanks other than one space before the value")
+            << " cl_showfps 1\ncl_smooth\t1\ncl_interp\2401"_ba << none;
+        QTest::newRow("blanks and one pair of quotes around the value")
+            << "cl_showfps  1 \t\nfps_max \" 250\t\"\nfov   \"90\"\ncl_rate \t\t\"2000\"\ncl_smooth \"0\" \t\nrate \"30000"_ba
+            << u"cl_smooth=Off cl_showfps=On cl_rate=2000 rate=30000 fps_max=250 fov=90"_s;
+        QTest::newRow("no number")
+            << "fps_max \"2\"50\"\nfov \"90\" x\ncl_rate  \t \ncl_cmdrate 50 // comment\nmp_decals 5 0"_ba << none;
+        QTest::newRow("sliders round halves to even")
+            << "fov 90.5\ncl_rate 2e4\r\nfps_max 91.5"_ba << u"cl_rate=20000 fps_max=92 fov=90"_s;
+        QTest::newRow("beyond 32 bits") << "fov 2147483648\nfps_max 1e400"_ba << none;
+        QTest::newRow("only an exact DirectX level")
+            << "mat_dxlevel 81.0\nmat_dxlevel 85\nmat_dxlevel 80.5\nmat_dxlevel high"_ba << u"mat_dxlevel=81"_s;
+        for (const int level : {50, 60, 80, 90})
+            QTest::addRow("DirectX level %d", level)
+                << "mat_dxlevel " + QByteArray::number(level) << u"mat_dxlevel=%1"_s.arg(level);
         QTest::newRow("empty file") << QByteArray() << none;
-        QTest::newRow("last line wins") << "cl_showfps 1\r\nfov 80\r\ncl_showfps 0\r\nfov 100\r\n"_ba
-                                        << u"cl_showfps=Off fov=100"_s;
-        QTest::newRow("no number keeps earlier") << "cl_showfps 1\r\ncl_showfps on\r\n"_ba << u"cl_showfps=On"_s;
+        QTest::newRow("the last number wins")
+            << "cl_showfps 1\r\nfov 80\r\ncl_showfps 0\r\nfov 100\r\ncl_showfps on\r\n"_ba
+            << u"cl_showfps=Off fov=100"_s;
         QTest::newRow("mixed line ends") << "cl_showfps 1\nfov 90\r\n\r\nrate 30000\rcl_smooth 0\n\rmat_dxlevel 70"_ba
                                          << u"cl_smooth=Off cl_showfps=On rate=30000 fov=90 mat_dxlevel=70"_s;
         QTest::newRow("byte-order mark") << "\357\273\277cl_showfps 1\r\nfov 90"_ba << u"cl_showfps=On fov=90"_s;

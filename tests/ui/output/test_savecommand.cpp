@@ -141,4 +141,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSave)
-#include "test_save.moc"
+#include "test_savecommand.moc"

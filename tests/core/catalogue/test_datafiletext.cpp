@@ -1,0 +1,55 @@
+#include "core/catalogue/DataFileText.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestDataFileText : public QObject {
+    Q_OBJECT
+private slots:
+    void splitLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("lines"); // joined by "|"; as many as are taken
+        QTest::addColumn<bool>("moreFollow");
+        QTest::newRow("empty") << ""_ba << QString() << false;
+        QTest::newRow("LF then CR are two ends") << "a\n\rb"_ba << u"a||b"_s << false;
+        QTest::newRow("CR LF, CR alone") << "\r\n\r\nx\r"_ba << u"||x"_s << false;
+        QTest::newRow("as many lines as taken") << "a\r\nb\r\n"_ba << u"a|b"_s << false;
+        QTest::newRow("an empty line more") << "a\rb\r\n\r\n"_ba << u"a|b"_s << true;
+        QTest::newRow("a line more") << "a\nb\nc"_ba << u"a|b"_s << true;
+    }
+    void splitLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, lines);
+        QFETCH(bool, moreFollow);
+        const DataFileText::Lines split = DataFileText::splitLines(bytes, lines.isEmpty() ? 0 : lines.count(u'|') + 1);
+        QCOMPARE(split.lines.join(u'|'), lines);
+        QCOMPARE(split.moreFollow, moreFollow);
+    }
+
+    // Every byte is one character, the ones the code page leaves undefined too.
+    void decodesWindows1252()
+    {
+        QCOMPARE(DataFileText::decode("\x80\x81\x82\xA0\xE9"), u"\u20AC\u0081\u201A\u00A0\u00E9"_s);
+    }
+
+    // The file is read in pieces; a CR LF that straddles two of them is still one line end.
+    void readsFilesInPieces()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"long.cst"_s));
+        const QByteArray longLine(4095, 'x');
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(longLine + "\r\ny\r\n") > 0);
+        file.close();
+        QCOMPARE(DataFileText::readLines(file.fileName(), 10).lines,
+                 (QStringList{QString::fromLatin1(longLine), u"y"_s}));
+        QVERIFY(DataFileText::readLines(dir.filePath(u"none"_s), 10).error);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDataFileText)
+#include "test_datafiletext.moc"

@@ -1,0 +1,89 @@
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/StartupData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestStartupData : public QObject {
+    Q_OBJECT
+private slots:
+    void readStartupTables_data()
+    {
+        QTest::addColumn<QList<int>>("counts"); // lines of desc, sldef and defval; none: no folder
+        QTest::addColumn<QStringList>("problems");
+        const QString tooLong = u"holds more than %1; the lines after line %2 were left out."_s;
+        const QString missing = u"sldef.cst: line %1 (%2) is missing, not a whole number from 1 to %3; its \"D\" "
+                                u"button leaves the slider as it is."_s;
+        const QString unreadable = u"%1: cannot be read: No such file or directory."_s;
+        QTest::newRow("full") << QList<int>{156, 14, 45} << QStringList{};
+        QTest::newRow("short") << QList<int>{111, 12, 37}
+                               << QStringList{missing.arg(u"13"_s, u"fps_max"_s, u"300"_s),
+                                              missing.arg(u"14"_s, u"fov"_s, u"360"_s)};
+        QTest::newRow("too long") << QList<int>{160, 15, 46}
+                                  << QStringList{u"desc.cst: "_s
+                                                     + tooLong.arg(u"52 descriptions of three lines"_s, u"156"_s),
+                                                 u"sldef.cst: "_s + tooLong.arg(u"14 slider values"_s, u"14"_s),
+                                                 u"defval.cst: "_s + tooLong.arg(u"45 default values"_s, u"45"_s)};
+        QTest::newRow("ends inside a description")
+            << QList<int>{112, 14, 37}
+            << QStringList{u"desc.cst: ends inside a description: its 112 lines are not a multiple of three, so "
+                           u"the last description is incomplete."_s};
+        QTest::newRow("missing folder") << QList<int>{}
+                                        << QStringList{unreadable.arg(u"desc.cst"_s), unreadable.arg(u"sldef.cst"_s),
+                                                       unreadable.arg(u"defval.cst"_s)};
+    }
+    void readStartupTables()
+    {
+        QFETCH(QList<int>, counts);
+        QFETCH(QStringList, problems);
+        QTemporaryDir dir;
+        // Blanks, quotes and commas come through verbatim; slider values are within range.
+        QStringList desc, sldef, defval;
+        for (int n = 0; n < counts.value(0); ++n)
+            desc << u" desc, \"line\" %1 "_s.arg(n);
+        for (int k = 0; k < counts.value(1); ++k)
+            sldef << QString::number(k < Catalogue::sliderCount ? Catalogue::sliderRow(k).slider.min + k : 1);
+        for (int n = 0; n < counts.value(2); ++n)
+            defval << u"%1, 'x'\t"_s.arg(n);
+        const QString folder = !counts.isEmpty() ? dir.path() : dir.filePath(u"nothing-here"_s);
+        for (const auto &[name, lines] : {std::pair{StartupData::descFile, desc},
+                                          {StartupData::sldefFile, sldef},
+                                          {StartupData::defvalFile, defval}}) {
+            QFile file(dir.filePath(QString::fromUtf16(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(lines.join(u"\r\n"_s).toLatin1());
+        }
+
+        const StartupData::Result read = StartupData::readStartupTables(folder);
+        QStringList named;
+        for (const StartupData::Problem &problem : read.problems)
+            named << problem.path.mid(QDir::toNativeSeparators(folder + u'/').size()) + u": "_s + problem.what;
+        QCOMPARE(named, problems);
+        // Every entry holds its line verbatim, or nothing when the file has no such line.
+        for (int slot = 0; slot < Catalogue::descriptionSlotCount; ++slot) {
+            for (int j = 0; j < 3; ++j)
+                QCOMPARE(read.tables.desc[slot][j], desc.value(3 * slot + j));
+        }
+        for (int k = 0; k < Catalogue::sliderCount; ++k)
+            QCOMPARE(read.tables.sldef[k], sldef.value(k));
+        for (int i = 0; i < StartupTables::defvalEntries; ++i)
+            QCOMPARE(read.tables.defval[i], defval.value(i));
+    }
+
+    void sliderResetValueIsAWholeNumberInRange()
+    {
+        StartupTables tables; // slider 3, r_dispradius, takes 50..1000
+        for (const auto &[entry, value] :
+             {std::pair{u"49"_s, -1}, {u"50"_s, 50}, {u" 1e3 "_s, 1000}, {u"1001"_s, -1}, {u"abc"_s, -1}}) {
+            tables.sldef[3] = entry;
+            QCOMPARE(StartupData::sliderResetValue(tables, 3).value_or(-1), value);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartupData)
+#include "test_startupdata.moc"

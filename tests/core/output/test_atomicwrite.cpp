@@ -1,0 +1,107 @@
+#include "core/output/AtomicWrite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <pwd.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList listing(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+// Saves in a process of its own, limited as each case asks, into a folder holding tunewick.cfg, a
+// relative link to it and the folder autoexec.cfg with a file inside. The file saved over is the longer
+// one, so that a replacement must not leave its tail behind.
+class TestAtomicWrite : public QObject {
+    Q_OBJECT
+private slots:
+    // Root writes into read-only folders, so those cases save as nobody, who owns the folder.
+    void saveReplacesWhollyOrLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("asNobody");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("fileSizeLimit"); // the full disk
+        QTest::addColumn<QString>("reason");        // empty: the save must succeed
+        QTest::newRow("writable folder as nobody") << u"tunewick.cfg"_s << true << false << u""_s << u""_s;
+        QTest::newRow("through a symbolic link") << u"link.cfg"_s << false << false << u""_s << u""_s;
+        QTest::newRow("read-only folder") << u"tunewick.cfg"_s << true << true << u""_s << u"Permission denied"_s;
+        QTest::newRow("missing folder") << u"missing/tunewick.cfg"_s << false << false << u""_s << u"No such file"_s;
+        QTest::newRow("path is a folder") << u"autoexec.cfg"_s << false << false << u""_s << u"directory"_s;
+        QTest::newRow("full disk") << u"tunewick.cfg"_s << false << false << u"100"_s << u"File too large"_s;
+    }
+    void saveReplacesWhollyOrLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, asNobody);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, fileSizeLimit);
+        QFETCH(QString, reason);
+        const QByteArray oldBytes = QByteArray("fov 75\r\n").repeated(120);
+        const QByteArray newBytes = QByteArray("cl_showfps 1\r\n").repeated(50);
+        QTemporaryDir tmp;
+        QVERIFY(QFile::setPermissions(tmp.path(), QFile::permissions(tmp.path()) | QFile::ExeOther | QFile::ReadOther));
+        QVERIFY(QFile::copy(QStringLiteral(SAVE_CHILD), tmp.filePath(u"save_child"_s))); // where nobody reaches it
+        const QDir folder(tmp.filePath(u"configs"_s));
+        QVERIFY(folder.mkpath(u"autoexec.cfg"_s));
+        for (const QString &name : {u"tunewick.cfg"_s, u"autoexec.cfg/inside.cfg"_s}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
+        }
+        QVERIFY(QFile::link(u"tunewick.cfg"_s, folder.filePath(u"link.cfg"_s)));
+        QStringList arguments{tmp.filePath(u"save_child"_s), folder.filePath(target)};
+        if (asNobody && ::geteuid() == 0) {
+            const passwd *nobody = ::getpwnam("nobody");
+            QVERIFY(nobody);
+            for (const QString &path : {folder.path(), folder.filePath(u"tunewick.cfg"_s)})
+                QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+            arguments =
+                QStringList{u"setpriv"_s, u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s} + arguments;
+        }
+        const auto writable = qScopeGuard([&folder] {
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                                             | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+        if (!fileSizeLimit.isEmpty())
+            arguments << fileSizeLimit;
+        const QStringList before = listing(folder.path());
+
+        QProcess child;
+        child.start(QStandardPaths::findExecutable(arguments.takeFirst()), arguments);
+        child.write(newBytes);
+        child.closeWriteChannel();
+        QVERIFY(child.waitForFinished(20000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() <= 1);
+        const QString error = QString::fromLocal8Bit(child.readAllStandardOutput());
+        QCOMPARE(child.exitCode() == 0, reason.isEmpty());
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QCOMPARE(contents(folder.filePath(u"tunewick.cfg"_s)), reason.isEmpty() ? newBytes : oldBytes);
+        QCOMPARE(contents(folder.filePath(u"autoexec.cfg/inside.cfg"_s)), oldBytes);
+        QCOMPARE(listing(folder.path()), before); // no temporary left behind
+        QCOMPARE(QFileInfo(folder.filePath(u"link.cfg"_s)).symLinkTarget(), folder.filePath(u"tunewick.cfg"_s));
+        QCOMPARE(listing(folder.filePath(u"autoexec.cfg"_s)), QStringList{u"inside.cfg"_s});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAtomicWrite)
+#include "test_atomicwrite.moc"

@@ -1,0 +1,103 @@
+#include "core/app/ProgramVersion.h"
+#include "core/update/UpdateChecker.h"
+#include "support/LocalHttpServer.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+using Handler = LocalHttpServer::Handler;
+using Outcome = UpdateChecker::Outcome;
+
+// The version check against servers of the test's own on 127.0.0.1.
+class TestUpdateChecker : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<LocalHttpServer> other; // where redirects that must not be followed lead
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(ProgramVersion::current().comparisonNumber(), 6); // what the documents are judged against
+        other = std::make_unique<LocalHttpServer>(LocalHttpServer::answer("200 OK", "7"));
+    }
+
+    void judgesTheDocumentOrFails_data()
+    {
+        QTest::addColumn<Handler>("server"); // none: nothing listens
+        QTest::addColumn<bool>("slow");      // the test shortens the deadline
+        QTest::addColumn<Outcome>("outcome");
+        using S = LocalHttpServer;
+        const QByteArray plainHead = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+        QTest::newRow("the same version") << S::answer("200 OK", "6") << false << Outcome::CurrentVersion;
+        QTest::newRow("a point above") << S::answer("200 OK", "6.5") << false << Outcome::NewVersion;
+        // Error pages start with a number above 6: read as documents they would say "new".
+        QTest::newRow("404") << S::answer("404 Not Found", "404 Not Found") << false << Outcome::Failed;
+        QTest::newRow("300, nowhere to go") << S::answer("300 Multiple Choices", "7") << false << Outcome::Failed;
+        QTest::newRow("refused connection") << Handler() << false << Outcome::Failed;
+        QTest::newRow("never answers") << S::hold() << true << Outcome::Failed;
+        QTest::newRow("body a byte at a time") << S::trickle(plainHead + "7", ' ') << true << Outcome::Failed;
+        QTest::newRow("declared body over the cap")
+            << S::answer("200 OK", "7" + QByteArray(1 << 20, ' ')) << false << Outcome::Failed;
+        QTest::newRow("endless body") << S::endless(plainHead + "7", ' ') << false << Outcome::Failed;
+        QTest::newRow("body just under the cap")
+            << S::answer("200 OK", "7" + QByteArray(64 * 1024 - 1, ' ')) << false << Outcome::NewVersion;
+        QTest::newRow("same host, relative")
+            << S::answer("302 Found", {}, "Location: /moved.txt\r\n") << false << Outcome::NewVersion;
+        const QByteArray otherPort = QByteArray::number(other->port());
+        QTest::newRow("another host") << S::answer("302 Found", {},
+                                                   "Location: http://localhost:" + otherPort + "/version.txt\r\n")
+                                      << false << Outcome::Failed;
+        QTest::newRow("https") << S::answer("301 Moved Permanently", {},
+                                            "Location: https://127.0.0.1:" + otherPort + "/version.txt\r\n")
+                               << false << Outcome::Failed;
+        QTest::newRow("redirect loop") << S::answer("302 Found", {}, "Location: /version.txt\r\n") << false
+                                       << Outcome::Failed;
+    }
+    void judgesTheDocumentOrFails()
+    {
+        QFETCH(Handler, server);
+        QFETCH(bool, slow);
+        QFETCH(Outcome, outcome);
+        LocalHttpServer own([server](QTcpSocket *socket, const QByteArray &path) {
+            (path == "/moved.txt" ? LocalHttpServer::answer("200 OK", "7") : server)(socket, path);
+        });
+        QUrl document = own.url();
+        if (!server)
+            document.setPort(LocalHttpServer::closedPort());
+        UpdateChecker checker(document, slow ? 250ms : UpdateChecker::defaultDeadline);
+        QSignalSpy finished(&checker, &UpdateChecker::finished);
+        checker.start();
+        QVERIFY(finished.wait(20000));
+        QTest::qWait(10); // room for a second signal
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished[0][0].value<Outcome>(), outcome);
+        QVERIFY(!checker.isRunning());
+        QCOMPARE(other->connections(), 0);
+    }
+
+    // One check at a time, and each asks afresh: no cached copy, no cookie from the answer before.
+    void everyCheckAsksTheServerAfresh()
+    {
+        LocalHttpServer server(LocalHttpServer::answer("200 OK", "7"));
+        UpdateChecker checker(server.url());
+        QSignalSpy finished(&checker, &UpdateChecker::finished);
+        checker.start();
+        checker.start();
+        QVERIFY(finished.wait());
+        server.setHandler(LocalHttpServer::answer("200 OK", "6"));
+        checker.start();
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.size(), 2);
+        QCOMPARE(finished[1][0].value<Outcome>(), Outcome::CurrentVersion);
+        QCOMPARE(server.requestHeads().size(), 2);
+        for (const QByteArray &head : server.requestHeads()) {
+            const QByteArray lower = head.toLower();
+            QVERIFY2(!lower.contains("\r\ncookie:") && !lower.contains("\r\nif-modified-since:"), head.constData());
+        }
+    }
+};
+
+QTEST_MAIN(TestUpdateChecker)
+#include "test_updatechecker.moc"

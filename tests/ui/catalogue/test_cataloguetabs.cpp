@@ -1,0 +1,83 @@
+#include "support/RowChanges.h"
+#include "ui/catalogue/CatalogueTabs.h"
+#include "ui/widgets/ClickableLabel.h"
+
+#include <QAbstractButton>
+#include <QSlider>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The tab strip is the record of the rows: what the user clicks is what the rows say.
+class TestCatalogueTabs : public QObject {
+    Q_OBJECT
+
+    CatalogueTabs tabs;
+
+    QAbstractButton *button(const QString &name) const { return tabs.findChild<QAbstractButton *>(name); }
+    void click(Catalogue::Tab tab, const QString &name)
+    {
+        tabs.setCurrentIndex(int(tab));
+        QTest::mouseClick(button(name), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    }
+
+    void eachRowHoldsOneChoiceAndTheStripOneDirectXLevel()
+    {
+        click(Catalogue::Tab::Fps1, u"Option1_5"_s);
+        QCOMPARE(tabs.rowState(5), RowState::On);
+        click(Catalogue::Tab::Fps1, u"Option0_5"_s);
+        click(Catalogue::Tab::Fps1, u"Option0_5"_s); // clicking the selected one keeps it
+        click(Catalogue::Tab::Other, u"Option1_33"_s);
+        click(Catalogue::Tab::Other, u"dx_1"_s);
+        click(Catalogue::Tab::Other, u"dx_4"_s);
+        QCOMPARE(changedRows(tabs), (QStringList{u"cl_ejectbrass=Off"_s, u"cl_showfps=On"_s, u"mat_dxlevel=81"_s}));
+        QVERIFY(!button(u"dx_1"_s)->isChecked());
+    }
+
+    // Each tab holds its rows; a row on another tab would leave these counts.
+    void eachTabHoldsItsRows()
+    {
+        QList<qsizetype> names;
+        for (int tab = 0; tab < tabs.count(); ++tab)
+            names << tabs.widget(tab)->findChildren<ClickableLabel *>().size();
+        QCOMPARE(names, (QList<qsizetype>{15, 15, 8, 5, 0, 9}));
+    }
+
+    // What a slider reaches, and how far a key and a page step move it; values outside end at the nearest end.
+    void slidersRangesAndSteps()
+    {
+        QStringList ranges;
+        for (int k = 0; k < Catalogue::sliderCount; ++k) {
+            const auto *slider = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
+            tabs.setSliderValue(k, INT_MIN);
+            const int min = tabs.sliderValue(k);
+            tabs.setSliderValue(k, INT_MAX);
+            ranges
+                << u"%1-%2/%3/%4"_s.arg(min).arg(tabs.sliderValue(k)).arg(slider->singleStep()).arg(slider->pageStep());
+        }
+        QCOMPARE(ranges.join(u' '), u"0-1000/50/1000 0-4096/16/128 0-4096/16/128 50-1000/10/100 50-1000/10/100 "
+                                    "100-5000/50/100 0-3000/50/100 0-100/1/10 1-100/5/10 1-100/5/10 1-30000/50/500 "
+                                    "10000-50000/1000/5000 1-300/5/10 1-360/5/10"_s);
+    }
+
+    void everyControlWithoutTextHasAnAccessibleName()
+    {
+        QCOMPARE(button(u"Option1_33"_s)->accessibleName(), u"cl_showfps On"_s);
+        QCOMPARE(button(u"Option0_33"_s)->accessibleName(), u"cl_showfps Off"_s);
+        QCOMPARE(button(u"default_103"_s)->accessibleName(), u"Reset fov"_s);
+        QCOMPARE(button(u"dxbutton"_s)->accessibleName(), u"Reset mat_dxlevel"_s);
+        QCOMPARE(tabs.findChild<QWidget *>(u"Slider_13"_s)->accessibleName(), u"fov"_s);
+        for (QAbstractButton *each : tabs.findChildren<QAbstractButton *>())
+            QVERIFY2(!each->text().isEmpty() || !each->accessibleName().isEmpty(), qPrintable(each->objectName()));
+    }
+};
+
+QTEST_MAIN(TestCatalogueTabs)
+#include "test_cataloguetabs.moc"
