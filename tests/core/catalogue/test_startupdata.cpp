@@ -1,4 +1,5 @@
 #include "core/catalogue/Catalogue.h"
+#include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
 
 #include <QDir>
@@ -82,6 +83,15 @@ private slots:
             tables.sldef[3] = entry;
             QCOMPARE(StartupData::sliderResetValue(tables, 3).value_or(-1), value);
         }
+    }
+
+    // The Status Bar shows a slot's three lines as they stand, joined by CR LF.
+    void descriptionTextJoinsTheSlotsLines()
+    {
+        StartupTables tables;
+        tables.desc[51] = {u"Command: fov"_s, u" Description: x "_s, u"Default: 90"_s};
+        QCOMPARE(RowActions::descriptionText(tables, 51), u"Command: fov\r\n Description: x \r\nDefault: 90"_s);
+        QCOMPARE(RowActions::descriptionText(tables, 0), u"\r\n"_s + u"\r\n"_s);
     }
 };
 
