@@ -7,42 +7,27 @@
 #include <QAccessibleBridgePlugin>
 #include <QtPlugin>
 
-namespace {
+static QList<std::pair<const QObject *, QAccessible::Event>> recorded;
 
-QList<std::pair<const QObject *, QAccessible::Event>> recorded;
-
-class RecordingBridge final : public QAccessibleBridge {
-public:
-    void setRootObject(QAccessibleInterface *) override {}
-    void notifyAccessibilityUpdate(QAccessibleEvent *event) override
-    {
-        recorded.append({event->object(), event->type()});
-    }
-};
-
-} // namespace
-
-class RecordingBridgePlugin final : public QAccessibleBridgePlugin {
+// The plugin is its own bridge: Qt keeps both to the end and deletes neither.
+class RecordingBridgePlugin final : public QAccessibleBridgePlugin, public QAccessibleBridge {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "AccessibleEvents.json")
 public:
-    QAccessibleBridge *create(const QString &) override
-    {
-        static RecordingBridge bridge; // Qt keeps the bridges it asks for to the end and never deletes them
-        return &bridge;
-    }
+    QAccessibleBridge *create(const QString &) override { return this; }
+    void setRootObject(QAccessibleInterface *) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent *e) override { recorded.append({e->object(), e->type()}); }
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
 
-QList<QAccessible::Event> AccessibleEvents::take(const QObject *object)
+QList<QAccessible::Event> takeAccessibleEvents(const QObject *object)
 {
     QList<QAccessible::Event> kinds;
-    for (const auto &[source, kind] : std::as_const(recorded)) {
+    for (const auto &[source, kind] : std::exchange(recorded, {})) {
         if (source == object)
             kinds.append(kind);
     }
-    recorded.clear();
     return kinds;
 }
 

@@ -2,48 +2,58 @@
 
 #include "core/catalogue/RowAccess.h"
 #include "support/ScriptedPrompts.h"
-#include "ui/StartupSound.h"
 #include "ui/app/AppController.h"
-#include "ui/app/MainWindow.h"
 
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
-#include <memory>
-
-// The running program as GUI tests drive it: scripted boxes and dialogs, a sound that only
-// counts, and a data folder of the test's own holding a copy of the shipped data files.
-class AppFixture {
+// The running program as GUI tests drive it: scripted boxes and dialogs, a startup sound that only
+// counts its plays, and a data folder of the test's own holding a copy of the shipped data files.
+class AppFixture final : public StartupSound {
 public:
-    class CountingSound final : public StartupSound {
-    public:
-        void play() override { ++plays; }
-        int plays = 0;
-    };
+    AppFixture()
+    {
+        const QDir shipped(QStringLiteral(TUNEWICK_SOURCE_DATA_DIR));
+        for (const QString &file : shipped.entryList({QStringLiteral("*.cst")}, QDir::Files))
+            QFile::copy(shipped.filePath(file), data.filePath(file));
+        controller.setStartupSound(*this);
+    }
+    ~AppFixture() override { finish(); }
+    void play() override { ++plays; }
 
-    AppFixture();
-    ~AppFixture();
-
-    // Creates and shows the main window; the boxes it shows on the way are kept in `greeting`, apart
-    // from the record of what is shown next.
-    MainWindow *start();
-    // Closes the main window with Yes, as the user would; true when no window of it is left.
-    bool finish();
+    // Closes the main window with Yes, as the user would; true once it is gone (it deletes itself later).
+    bool finish()
+    {
+        if (window()) {
+            prompts.yesNo << true;
+            window()->close();
+        }
+        return QTest::qWaitFor([this] { return !window(); });
+    }
 
     MainWindow *window() const { return controller.mainWindow(); }
-    QString dataPath(const QString &fileName) const { return data.filePath(fileName); }
-    // Writes a file into the data folder and returns its path.
-    QString writeData(const QString &fileName, const QByteArray &bytes) const;
-    void trigger(const QString &actionName) const;
+    void trigger(const QString &actionName) const { window()->menuAction(actionName)->trigger(); }
     template<typename T> T *control(const QString &objectName) const { return window()->findChild<T *>(objectName); }
-    QStringList titlesShown() const;
+    // The windows shown, those of one name if it is given.
+    static QWidgetList shownWindows(const QString &objectName = {})
+    {
+        QWidgetList windows = QApplication::topLevelWidgets();
+        windows.removeIf(
+            [&](QWidget *w) { return !w->isVisible() || (!objectName.isEmpty() && w->objectName() != objectName); });
+        return windows;
+    }
+    // Writes a file into the data folder; its path, or nothing when it cannot be written.
+    QString writeData(const QString &fileName, const QByteArray &bytes) const
+    {
+        QFile file(data.filePath(fileName));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+    }
 
     QTemporaryDir data;
     ScriptedPrompts prompts;
-    QList<ScriptedPrompts::Shown> greeting;
-    CountingSound sound;
+    int plays = 0; // of the startup sound
     int programEnds = 0;
-    AppController controller;
+    AppController controller{prompts, data.path(), [this] { ++programEnds; }};
 };
 
 // Each test function of a derived test starts with a fresh main window and ends by closing it.
@@ -56,7 +66,8 @@ private slots:
     void init()
     {
         app = std::make_unique<AppFixture>();
-        QVERIFY(QTest::qWaitForWindowExposed(app->start()));
+        QVERIFY(QTest::qWaitForWindowExposed(app->controller.createMainWindow()));
+        app->prompts.shown.clear(); // the logo box
     }
     void cleanup() { QVERIFY(app->finish()); }
 };

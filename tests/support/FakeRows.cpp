@@ -1,11 +1,31 @@
 #include "support/FakeRows.h"
 
+#include <QRandomGenerator>
+
 #include <algorithm>
 
 FakeRows::FakeRows()
 {
     for (int k = 0; k < Catalogue::sliderCount; ++k)
         m_sliders[k] = Catalogue::sliderRow(k).slider.initial;
+}
+
+FakeRows FakeRows::random(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    FakeRows rows;
+    for (int row = 0; row < Catalogue::threeStateCount; ++row) {
+        if (const quint32 state = random.bounded(3); state > 0)
+            rows.select(row, state == 1 ? RowState::On : RowState::Off);
+    }
+    for (int k = 0; k < Catalogue::sliderCount; ++k) {
+        const Catalogue::SliderRange &range = Catalogue::sliderRow(k).slider;
+        const std::array values{range.min, range.max, random.bounded(range.min, range.max + 1)};
+        rows.setSliderValue(k, values.at(random.bounded(3)));
+    }
+    if (const int member = random.bounded(Catalogue::dxLevelCount + 1); member < Catalogue::dxLevelCount)
+        rows.selectDx(member);
+    return rows;
 }
 
 QString FakeRows::caption(int rowIndex) const

@@ -10,6 +10,9 @@
 class FakeRows final : public RowAccess {
 public:
     FakeRows();
+    // Rows in any state the window can be in, the same for the same seed; sliders often at the ends of
+    // their ranges, where values read from a file are clamped to.
+    static FakeRows random(quint32 seed);
 
     QString caption(int rowIndex) const override;
     QString dxCaption() const override;

@@ -38,27 +38,16 @@ LocalHttpServer::Handler LocalHttpServer::answer(const QByteArray &status, const
     };
 }
 
-LocalHttpServer::Handler LocalHttpServer::trickle(const QByteArray &atOnce, char filler)
+LocalHttpServer::Handler LocalHttpServer::stream(const QByteArray &head, char filler, int bytesPerTick, int msPerTick)
 {
     return [=](QTcpSocket *socket, const QByteArray &) {
-        socket->write(atOnce);
-        auto *timer = new QTimer(socket);
-        QObject::connect(timer, &QTimer::timeout, socket, [=] { socket->write(QByteArray(1, filler)); });
-        timer->start(100);
-    };
-}
-
-LocalHttpServer::Handler LocalHttpServer::endless(const QByteArray &head, char filler)
-{
-    return [=](QTcpSocket *socket, const QByteArray &) {
-        const QByteArray chunk(16 * 1024, filler);
-        auto topUp = [socket, chunk] {
-            while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 4 * chunk.size())
-                socket->write(chunk);
-        };
         socket->write(head);
-        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, topUp);
-        topUp();
+        auto *timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket, [=] {
+            if (socket->bytesToWrite() < 4 * bytesPerTick) // no faster than the client reads
+                socket->write(QByteArray(bytesPerTick, filler));
+        });
+        timer->start(msPerTick);
     };
 }
 

@@ -2,11 +2,10 @@
 
 #include <QPointer>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QUrl>
 
 #include <functional>
-
-class QTcpSocket;
 
 // A small HTTP server on 127.0.0.1 for tests, run by the test's own event loop. Each connection
 // carries one request; once its head has arrived the handler decides what the server does.
@@ -30,10 +29,8 @@ public:
         return [](QTcpSocket *, const QByteArray &) {};
     }
     void answerHeld(const QByteArray &status, const QByteArray &body) { answer(status, body)(m_held, {}); }
-    // `atOnce`, then one byte of `filler` every 100 ms for ever.
-    static Handler trickle(const QByteArray &atOnce, char filler);
-    // `head`, then `filler` for as long as the client reads.
-    static Handler endless(const QByteArray &head, char filler);
+    // `head`, then `bytesPerTick` bytes of `filler` every `msPerTick` for as long as the client reads.
+    static Handler stream(const QByteArray &head, char filler, int bytesPerTick, int msPerTick);
     // A port on 127.0.0.1 where nothing listens.
     static quint16 closedPort();
 

@@ -5,42 +5,56 @@
 #include <QList>
 #include <QQueue>
 
-// Answers the program's questions from a script and records every one of them.
+// Answers the program's questions from a script and records every one of them. With no scripted
+// answer left, a question is answered No, Cancel or the last choice.
 class ScriptedPrompts final : public UserPrompts {
 public:
-    enum class Kind { YesNo, Inform, OpenFile, SaveFile, Choice };
+    enum class Kind { YesNo, Inform, File, Choice };
     struct Shown {
         Kind kind;
         QString title;
         QString text;
-        FileDialogRequest request;
+        FileDialogRequest request = {};
         QStringList answers = {}; // a choice's, and its default
         int defaultAnswer = -1;
     };
 
-    void answerYesNo(bool yes) { m_yesNo.enqueue(yes); }
-    void answerFile(std::optional<QString> path) { m_files.enqueue(std::move(path)); }
-    void answerChoice(int answer) { m_choices.enqueue(answer); }
+    QQueue<bool> yesNo;
+    QQueue<std::optional<QString>> files;
+    QQueue<int> choices;
+    QList<Shown> shown;
 
-    const QList<Shown> &shown() const { return m_shown; }
-    void clearShown() { m_shown.clear(); }
-    // Questions asked with no scripted answer left (they were answered No, Cancel or the last choice).
-    int unscripted() const { return m_unscripted; }
-    bool allAnswersUsed() const { return m_yesNo.isEmpty() && m_files.isEmpty() && m_choices.isEmpty(); }
+    // Each box and dialog shown, as "title: text".
+    QStringList said() const
+    {
+        QStringList boxes;
+        for (const Shown &box : shown)
+            boxes << box.title + QStringLiteral(": ") + box.text;
+        return boxes;
+    }
 
-    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
-    void inform(QWidget *parent, const QString &title, const QString &text) override;
-    std::optional<QString> askOpenFileName(QWidget *parent, const FileDialogRequest &request) override;
-    std::optional<QString> askSaveFileName(QWidget *parent, const FileDialogRequest &request) override;
-    int askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
-                  int defaultAnswer) override;
+    bool askYesNo(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.append({Kind::YesNo, title, text});
+        return !yesNo.isEmpty() && yesNo.dequeue();
+    }
+    void inform(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.append({Kind::Inform, title, text});
+    }
+    std::optional<QString> askOpenFileName(QWidget *, const FileDialogRequest &r) override { return fileName(r); }
+    std::optional<QString> askSaveFileName(QWidget *, const FileDialogRequest &r) override { return fileName(r); }
+    int askChoice(QWidget *, const QString &title, const QString &text, const QStringList &answers,
+                  int defaultAnswer) override
+    {
+        shown.append({Kind::Choice, title, text, {}, answers, defaultAnswer});
+        return choices.isEmpty() ? static_cast<int>(answers.size() - 1) : choices.dequeue();
+    }
 
 private:
-    std::optional<QString> nextFile();
-
-    QQueue<bool> m_yesNo;
-    QQueue<std::optional<QString>> m_files;
-    QQueue<int> m_choices;
-    QList<Shown> m_shown;
-    int m_unscripted = 0;
+    std::optional<QString> fileName(const FileDialogRequest &request)
+    {
+        shown.append({Kind::File, request.title, {}, request});
+        return files.isEmpty() ? std::nullopt : files.dequeue();
+    }
 };

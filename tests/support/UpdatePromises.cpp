@@ -4,8 +4,6 @@
 #include "core/output/ConfigText.h"
 #include "support/FakeRows.h"
 
-#include <QHash>
-#include <QList>
 #include <QSet>
 
 #include <algorithm>
@@ -16,100 +14,62 @@ namespace {
 
 constexpr QByteArrayView byteOrderMark("\xEF\xBB\xBF");
 
-struct Line {
-    QByteArrayView text;
-    QByteArrayView end;
-};
-
-QList<Line> splitLines(QByteArrayView bytes)
+// The lines without their ends; CR LF, LF and CR each end one.
+QList<QByteArrayView> splitLines(QByteArrayView bytes)
 {
-    if (bytes.startsWith(byteOrderMark))
-        bytes = bytes.sliced(byteOrderMark.size());
-    QList<Line> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
-        const qsizetype endSize = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n' ? 2 : 1;
-        lines.append({bytes.sliced(start, i - start), bytes.sliced(i, endSize)});
-        start = i + endSize;
-        i = start - 1;
+    QList<QByteArrayView> lines;
+    for (qsizetype start = 0, end = 0; start < bytes.size(); start = end) {
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        lines << bytes.sliced(start, end - start);
+        end += bytes.sliced(end).startsWith("\r\n") ? 2 : qsizetype(end < bytes.size());
     }
-    if (start < bytes.size())
-        lines.append({bytes.sliced(start), {}});
     return lines;
 }
 
-// The text before the first space of a line that is not empty, not a comment and holds a space.
-QByteArray namePart(QByteArrayView text)
+// The lines that name none of `written`; the names of the others go to `named`.
+QList<QByteArrayView> otherLines(QByteArrayView bytes, const QSet<QByteArray> &written, QSet<QByteArray> &named)
 {
-    const qsizetype space = text.indexOf(' ');
-    return text.startsWith('/') || space < 0 ? QByteArray() : text.first(space).toByteArray();
-}
-
-// Rows that differ from the window in every row it writes.
-FakeRows otherThan(const RowAccess &window)
-{
-    FakeRows rows;
-    for (int row = 0; row < Catalogue::threeStateCount; ++row) {
-        if (window.rowState(row) != RowState::Default)
-            rows.select(row, window.rowState(row) == RowState::On ? RowState::Off : RowState::On);
+    QList<QByteArrayView> others;
+    for (const QByteArrayView line : splitLines(bytes.sliced(bytes.startsWith(byteOrderMark) ? 3 : 0))) {
+        const qsizetype space = line.indexOf(' ');
+        const QByteArray name = space < 0 ? QByteArray() : line.first(space).toByteArray();
+        if (written.contains(name))
+            named.insert(name);
+        else
+            others << line;
     }
-    for (int k = 0; k < Catalogue::sliderCount; ++k) {
-        const Catalogue::SliderRange &range = Catalogue::sliderRow(k).slider;
-        rows.setSliderValue(k, window.sliderValue(k) == range.min ? range.max : range.min);
-    }
-    if (const std::optional<int> dx = window.selectedDx())
-        rows.selectDx((*dx + 1) % Catalogue::dxLevelCount);
-    return rows;
+    return others;
 }
 
 } // namespace
 
 QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, const RowAccess &window)
 {
-    const QList<SettingLine> settings = fileSettingLines(window);
-    QHash<QByteArray, QByteArray> written; // name: its line
-    for (const SettingLine &setting : settings)
-        written.insert(setting.name.toLatin1(), setting.text.toLatin1());
+    QSet<QByteArray> written, named, namedAfter;
+    for (const SettingLine &setting : fileSettingLines(window))
+        written.insert(setting.name.toLatin1());
     if (existing.startsWith(byteOrderMark) != updated.startsWith(byteOrderMark))
         return u"byte-order mark added or lost"_s;
-    const QList<Line> before = splitLines(existing);
-    const QList<Line> after = splitLines(updated);
-    if (after.size() < before.size())
-        return u"lines lost"_s;
+    if (otherLines(existing, written, named) != otherLines(updated, written, namedAfter))
+        return u"a line that names no written setting changed"_s;
+    if (splitLines(updated).size() != splitLines(existing).size() + written.size() - named.size())
+        return u"not one line added for each setting no line names"_s;
 
-    QSet<QByteArray> named;
-    const auto ended =
-        std::find_if(before.cbegin(), before.cend(), [](const Line &line) { return !line.end.isEmpty(); });
-    const QByteArrayView firstEnd = ended == before.cend() ? QByteArrayView("\r\n") : ended->end;
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        const QByteArray name = namePart(before[i].text);
-        const bool writtenName = written.contains(name);
-        const bool endKept = after[i].end == before[i].end
-                             || (before[i].end.isEmpty() && i + 1 == before.size() && after[i].end == firstEnd
-                                 && after.size() > before.size());
-        if (!endKept || (after[i].text != before[i].text && !(writtenName && after[i].text == written[name])))
-            return u"line %1 became \"%2\""_s.arg(i + 1).arg(QString::fromLatin1(after[i].text));
-        if (writtenName)
-            named.insert(name);
+    // Opened over rows that differ from the window in every row it writes.
+    FakeRows opened;
+    for (int row = 0; row < Catalogue::threeStateCount; ++row)
+        opened.select(row, window.rowState(row) == RowState::On ? RowState::Off : RowState::On);
+    for (int k = 0; k < Catalogue::sliderCount; ++k) {
+        const Catalogue::SliderRange &range = Catalogue::sliderRow(k).slider;
+        opened.setSliderValue(k, window.sliderValue(k) == range.min ? range.max : range.min);
     }
-    QByteArrayList expectedAdded, added;
-    for (const SettingLine &setting : settings) {
-        if (!named.contains(setting.name.toLatin1()))
-            expectedAdded << setting.text.toLatin1() + firstEnd.toByteArray();
-    }
-    for (qsizetype i = before.size(); i < after.size(); ++i)
-        added << after[i].text.toByteArray() + after[i].end.toByteArray();
-    if (added != expectedAdded)
-        return u"added: \"%1\""_s.arg(QString::fromLatin1(added.join()));
-
-    FakeRows opened = otherThan(window);
+    opened.selectDx((window.selectedDx().value_or(0) + 1) % Catalogue::dxLevelCount);
     ConfigReader reader(opened);
     reader.feed(updated);
     reader.finish();
     const QList<SettingLine> got = fileSettingLines(opened);
-    for (const SettingLine &setting : settings) {
+    for (const SettingLine &setting : fileSettingLines(window)) {
         if (std::none_of(got.cbegin(), got.cend(), [&](const SettingLine &line) { return line.text == setting.text; }))
             return u"opened, not "_s + setting.text;
     }

@@ -1,136 +1,79 @@
 #include "ui/QtUserPrompts.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QListView>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
-// The real boxes, once: a timer looks at the modal box while it runs and answers it with a key.
+// The real boxes and dialog, once: a timer reads the modal window while it runs and answers it.
 class TestQtUserPrompts : public QObject {
     Q_OBJECT
 
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    QList<QMessageBox::StandardButton> buttons; // the default one first
-    QStringList texts;                          // title, text, and whether shown as plain text
-    QStringList labels;                         // the default button's, then every button's, sorted
+    QStringList seen; // each box's title, text and default button, then all its buttons, sorted
 
-    void answerNextBox(Qt::Key key)
+    void answerNextBox(Qt::Key key) // Qt::Key_unknown: the window's close button
     {
-        QTimer::singleShot(0, [this, key] {
+        QTimer::singleShot(0, this, [this, key] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
-            icon = box->icon();
-            texts = {box->windowTitle(), box->text(), box->textFormat() == Qt::PlainText ? u"plain"_s : u"rich"_s};
-            buttons = {box->standardButton(box->defaultButton())};
-            labels.clear();
-            for (QAbstractButton *b : box->buttons()) {
-                buttons << box->standardButton(b);
-                labels << b->text();
-            }
+            QStringList labels;
+            for (QAbstractButton *button : box->buttons())
+                labels << button->text().remove(u'&');
             labels.sort();
-            labels.prepend(box->defaultButton()->text());
-            if (key == Qt::Key_unknown)
-                box->close(); // the window's close button
-            else
-                QTest::keyClick(box, key);
+            seen << u"%1|%2|%3: %4"_s.arg(box->windowTitle(), box->text(), box->defaultButton()->text().remove(u'&'),
+                                          labels.join(u' '));
+            key == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box, key);
+            QVERIFY(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon);
         });
     }
 
 private slots:
-    void yesNoAndInformBoxes()
-    {
-        QtUserPrompts prompts;
-        answerNextBox(Qt::Key_Return);
-        QVERIFY(prompts.askYesNo(nullptr, u"Finished?"_s, u"<b>Are you sure?</b>"_s));
-        QCOMPARE(texts, (QStringList{u"Finished?"_s, u"<b>Are you sure?</b>"_s, u"plain"_s}));
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QCOMPARE(buttons.size(), 3);
-        QVERIFY(buttons[0] == QMessageBox::Yes && buttons.contains(QMessageBox::No));
-
-        answerNextBox(Qt::Key_Escape);
-        QVERIFY(!prompts.askYesNo(nullptr, u"New file"_s, u"?"_s));
-
-        answerNextBox(Qt::Key_Escape);
-        prompts.inform(nullptr, u"Updater"_s, u"You already have the current version!"_s);
-        QCOMPARE(buttons, (QList<QMessageBox::StandardButton>{QMessageBox::Ok, QMessageBox::Ok}));
-    }
-
-    // The real save dialog of a config, read while it runs: the folder it shows, the captions of
-    // its filters, the names listed under ".cfg Files" and under "All Files", the name typed.
-    void configDialogStartsInItsFolderAndListsEveryNameUnderAllFiles_data()
-    {
-        QTest::addColumn<QString>("fileName"); // with a folder: in the made folder
-        QTest::addColumn<QStringList>("seen");
-        QTest::newRow("no name: the start folder")
-            << QString() << QStringList{u"cfg"_s, u"a.cfg"_s, u"a.cfg myconfig"_s, {}};
-        QTest::newRow("a name, in the start folder")
-            << u"tunewick.cfg"_s << QStringList{u"cfg"_s, u"a.cfg"_s, u"a.cfg myconfig"_s, u"tunewick.cfg"_s};
-        QTest::newRow("the last file chosen, elsewhere")
-            << u"other/b.cfg"_s << QStringList{u"other"_s, u"b.cfg"_s, u"b.cfg notes"_s, u"b.cfg"_s};
-    }
-    void configDialogStartsInItsFolderAndListsEveryNameUnderAllFiles()
-    {
-        QFETCH(QString, fileName);
-        QFETCH(QStringList, seen);
-        QTemporaryDir made;
-        const QDir folder(made.path());
-        for (const QString &name : {u"cfg/a.cfg"_s, u"cfg/myconfig"_s, u"other/b.cfg"_s, u"other/notes"_s}) {
-            QFile file(folder.filePath(name));
-            QVERIFY(folder.mkpath(QFileInfo(name).path()) && file.open(QIODevice::WriteOnly));
-        }
-        const FileDialogRequest request = FileDialogRequest::forConfigs(
-            u"Save the config"_s, fileName.contains(u'/') ? folder.filePath(fileName) : fileName,
-            folder.filePath(u"cfg"_s));
-
-        QStringList shown;
-        QTimer::singleShot(0, [&shown] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            const auto cancel = qScopeGuard([dialog] { dialog->reject(); });
-            auto *list = dialog->findChild<QListView *>(u"listView"_s);
-            const auto listed = [list] {
-                QStringList names;
-                for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
-                    names << list->model()->index(row, 0, list->rootIndex()).data().toString();
-                names.sort();
-                return names.join(u' ');
-            };
-            shown << dialog->directory().dirName();
-            QTRY_VERIFY(!listed().isEmpty());
-            shown << listed();
-            dialog->selectNameFilter(dialog->nameFilters().at(0));
-            QTRY_VERIFY(listed() != shown.constLast());
-            const auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
-            shown << listed() << dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text() << types->itemText(0)
-                  << types->itemText(1);
-        });
-        QVERIFY(!QtUserPrompts().askSaveFileName(nullptr, request));
-        QCOMPARE(shown, seen + QStringList({u"All Files (*.*)"_s, u".cfg Files (*.cfg)"_s}));
-    }
-
-    void choiceBox()
+    void boxesShowPlainTextAndGiveTheAnswer()
     {
         QtUserPrompts prompts;
         const QStringList answers{u"Update"_s, u"Replace"_s, u"Cancel"_s};
         answerNextBox(Qt::Key_Return);
-        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>Update?</b>"_s, answers, 1), 1);
-        QCOMPARE(texts, (QStringList{u"Save the config"_s, u"<b>Update?</b>"_s, u"plain"_s}));
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QCOMPARE(labels, (QStringList{u"Replace"_s, u"Cancel"_s, u"Replace"_s, u"Update"_s}));
-        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_unknown}) {
-            answerNextBox(key);
-            QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0), 2);
-        }
+        QVERIFY(prompts.askYesNo(nullptr, u"Finished?"_s, u"<b>Sure?</b>"_s));
+        answerNextBox(Qt::Key_Escape);
+        QVERIFY(!prompts.askYesNo(nullptr, u"New file"_s, u"?"_s));
+        answerNextBox(Qt::Key_Escape);
+        prompts.inform(nullptr, u"Updater"_s, u"!"_s);
+        answerNextBox(Qt::Key_Return);
+        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>?</b>"_s, answers, 1), 1);
+        answerNextBox(Qt::Key_unknown);
+        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0), 2);
+        QCOMPARE(seen, (QStringList{u"Finished?|<b>Sure?</b>|Yes: No Yes"_s, u"New file|?|Yes: No Yes"_s,
+                                    u"Updater|!|OK: OK"_s, u"Save the config|<b>?</b>|Replace: Cancel Replace Update"_s,
+                                    u"Save the config|?|Update: Cancel Replace Update"_s}));
+    }
+
+    // The save dialog of a config opens in its start folder with the name offered; its filters show as
+    // captioned, the second chosen, and "All Files" lists every name, those without a dot too.
+    void configDialog()
+    {
+        QTemporaryDir folder;
+        for (const QString &name : {u"a.cfg"_s, u"myconfig"_s})
+            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+        QTimer::singleShot(0, this, [&folder] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            const auto cancel = qScopeGuard([dialog] { dialog->reject(); });
+            const auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+            QCOMPARE(types->currentText(), u".cfg Files (*.cfg)"_s);
+            dialog->selectNameFilter(dialog->nameFilters().at(0));
+            QCOMPARE(types->currentText(), u"All Files (*.*)"_s);
+            const auto *list = dialog->findChild<QListView *>(u"listView"_s);
+            const auto shown = [&] {
+                QStringList names{dialog->directory().path(),
+                                  dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text()};
+                for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                    names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+                return names;
+            };
+            QTRY_COMPARE(shown(), (QStringList{folder.path(), u"tunewick.cfg"_s, u"a.cfg"_s, u"myconfig"_s}));
+        });
+        QVERIFY(!QtUserPrompts().askSaveFileName(
+            nullptr, FileDialogRequest::forConfigs(u"Save the config"_s, u"tunewick.cfg"_s, folder.path())));
     }
 };
 

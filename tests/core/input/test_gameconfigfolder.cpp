@@ -52,11 +52,11 @@ private slots:
         QTest::newRow("XDG_DATA_HOME, not ~/.local/share")
             << QStringList{native + game, u"data/Steam"_s + game} << u"data"_s << u"data/Steam"_s;
         QTest::newRow("Flatpak") << QStringList{native, flatpak + game} << QString() << flatpak;
-        QTest::newRow("older list, with a comment")
-            << QStringList{u"games"_s + game,
+        QTest::newRow("older list: bare words, a comment, a key that is no number")
+            << QStringList{u"decoy"_s + game, u"games"_s + game,
                            list
-                               + u"\"LibraryFolders\"\n{\n\t// added by hand\n\t\"TimeNextStatsReport\"\t\"1\"\n"
-                                 u"\t\"1\"\t\"HOME/games\"\n}\n"_s}
+                               + u"LibraryFolders\n{\n\t// added by hand\n\tContentStatsID HOME/decoy\n\t1\t"
+                                 u"\"HOME/games\"\n}\n"_s}
             << QString() << u"games"_s;
         QTest::newRow("newer list, escaped quotes, missing library first")
             << QStringList{u"lib \"2\""_s + game,

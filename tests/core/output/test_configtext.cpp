@@ -6,7 +6,6 @@
 #include "support/RowChanges.h"
 
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -67,18 +66,7 @@ private slots:
     void fileReadsBackAsTheSameRows()
     {
         for (quint32 seed = 1; seed <= 8; ++seed) {
-            QRandomGenerator random(seed);
-            FakeRows rows;
-            for (int row = 0; row < Catalogue::threeStateCount; ++row) {
-                if (const quint32 state = random.bounded(3); state > 0)
-                    rows.select(row, state == 1 ? RowState::On : RowState::Off);
-            }
-            for (int k = 0; k < Catalogue::sliderCount; ++k) {
-                const Catalogue::SliderRange &range = Catalogue::sliderRow(k).slider;
-                rows.setSliderValue(k, random.bounded(range.min, range.max + 1));
-            }
-            if (const int member = random.bounded(Catalogue::dxLevelCount + 1); member < Catalogue::dxLevelCount)
-                rows.selectDx(member);
+            const FakeRows rows = FakeRows::random(seed);
             FakeRows read;
             ConfigReader reader(read);
             reader.feed(composeFileText(rows));

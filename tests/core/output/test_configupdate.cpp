@@ -1,3 +1,4 @@
+#include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
 #include "support/FakeRows.h"
 #include "support/UpdatePromises.h"
@@ -24,15 +25,12 @@ FakeRows window()
 }
 
 // That window's settings, each followed by `end`, but for those the file names.
-QByteArray added(const QByteArray &end, const QByteArrayList &named)
+QByteArray added(const QByteArray &end, const QStringList &named)
 {
     QByteArray lines;
-    for (const char *line : {"cl_interp 1", "cl_showfps 0", "cl_phys_props_max 300", "mp_decals 200", "r_decals 2048",
-                             "r_dispradius 500", "r_dispfullradius 400", "r_propsmaxdist 1200", "r_rainradius 1500",
-                             "r_rainsplashpercentage 20", "cl_updaterate 20", "cl_cmdrate 30", "cl_rate 10000",
-                             "rate 50000", "fps_max 300", "fov 75", "mat_dxlevel 81"}) {
-        if (!named.contains(QByteArray(line).split(' ').constFirst()))
-            lines += line + end;
+    for (const SettingLine &setting : fileSettingLines(window())) {
+        if (!named.contains(setting.name))
+            lines += setting.text.toLatin1() + end;
     }
     return lines;
 }
@@ -58,18 +56,19 @@ private slots:
         QTest::newRow("CR, the first line end counts") << "a\rb\r\n"_ba
                                                        << "a\rb\r\n"_ba + added("\r", {});
         QTest::newRow("byte-order mark") << "\357\273\277cl_showfps 1\n"_ba
-                                         << "\357\273\277cl_showfps 0\n"_ba + added("\n", {"cl_showfps"});
+                                         << "\357\273\277cl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
         QTest::newRow("duplicates, each on its own")
             << "cl_showfps 1\ncl_showfps 0\ncl_showfps 1\n"_ba
-            << "cl_showfps 0\ncl_showfps 0\ncl_showfps 0\n"_ba + added("\n", {"cl_showfps"});
+            << "cl_showfps 0\ncl_showfps 0\ncl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
         QTest::newRow("already the window's values: quoted, padded, 2 for Off, clamped")
-            << asWindow << asWindow + added("\n", {"cl_showfps", "fov", "rate", "cl_interp"});
+            << asWindow << asWindow + added("\n", {u"cl_showfps"_s, u"fov"_s, u"rate"_s, u"cl_interp"_s});
         QTest::newRow("other values, no such level, no number")
             << "fov 90\r\nmat_dxlevel 95\r\ncl_interp on\r\n"_ba
-            << "fov 75\r\nmat_dxlevel 81\r\ncl_interp 1\r\n"_ba + added("\r\n", {"fov", "mat_dxlevel", "cl_interp"});
+            << "fov 75\r\nmat_dxlevel 81\r\ncl_interp 1\r\n"_ba
+                   + added("\r\n", {u"fov"_s, u"mat_dxlevel"_s, u"cl_interp"_s});
         QTest::newRow("a trailing comment goes, the last line is ended")
             << "fps_max 300 // cap\rfov 1"_ba
-            << "fps_max 300\rfov 75\r"_ba + added("\r", {"fps_max", "fov"});
+            << "fps_max 300\rfov 75\r"_ba + added("\r", {u"fps_max"_s, u"fov"_s});
         QTest::newRow("lines Open passes over, a Default row's") << others << others + added("\n", {});
     }
     void changesOnlyTheWrittenSettings()

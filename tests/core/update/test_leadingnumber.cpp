@@ -26,7 +26,7 @@ private slots:
         QTest::newRow("exponent with sign") << "25E-1" << 2.5;
         QTest::newRow("D exponent, blanks inside") << "2 d + 2" << 200.0;
         QTest::newRow("too large") << "-123456789e999999999999999999" << -infinity;
-        QTest::newRow("hex") << "&hff" << 255.0;
+        QTest::newRow("hex") << "&hFf" << 255.0;
         QTest::newRow("hex beyond 32 bits, blanks") << "  &H 1 00000000" << 4294967296.0;
         QTest::newRow("hex stops at a point") << "&H10.5" << 16.0;
         QTest::newRow("octal stops at 8") << "&o78" << 7.0;

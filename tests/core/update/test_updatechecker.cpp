@@ -37,10 +37,10 @@ private slots:
         QTest::newRow("300, nowhere to go") << S::answer("300 Multiple Choices", "7") << false << Outcome::Failed;
         QTest::newRow("refused connection") << Handler() << false << Outcome::Failed;
         QTest::newRow("never answers") << S::hold() << true << Outcome::Failed;
-        QTest::newRow("body a byte at a time") << S::trickle(plainHead + "7", ' ') << true << Outcome::Failed;
+        QTest::newRow("body a byte at a time") << S::stream(plainHead + "7", ' ', 1, 100) << true << Outcome::Failed;
         QTest::newRow("declared body over the cap")
             << S::answer("200 OK", "7" + QByteArray(1 << 20, ' ')) << false << Outcome::Failed;
-        QTest::newRow("endless body") << S::endless(plainHead + "7", ' ') << false << Outcome::Failed;
+        QTest::newRow("endless body") << S::stream(plainHead + "7", ' ', 16 * 1024, 0) << false << Outcome::Failed;
         QTest::newRow("body just under the cap")
             << S::answer("200 OK", "7" + QByteArray(64 * 1024 - 1, ' ')) << false << Outcome::NewVersion;
         QTest::newRow("same host, relative")

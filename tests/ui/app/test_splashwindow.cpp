@@ -1,90 +1,60 @@
 #include "ui/app/SplashWindow.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
 class TestSplashWindow : public QObject {
     Q_OBJECT
-
-    QPointer<SplashWindow> splash;
-    int handOvers = 0;
-    int dismissals = 0;
-
-    // Handed over exactly once, not dismissed: input that still reaches it, and its timer, hand over no more;
-    // then it is gone.
-    void handedOverOnce()
-    {
-        if (splash) {
-            QVERIFY(!splash->isVisible() && !splash->findChild<QTimer *>(u"timer"_s)->isActive());
-            QTest::mouseClick(splash, Qt::LeftButton);
-        }
-        QVERIFY(handOvers == 1 && dismissals == 0);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!splash);
-    }
-
 private slots:
-    void init()
+    // Its time running out, a click of any button anywhere on it, or a key that types a character hands it
+    // over, once: input that still reaches it, and its timer, hand over no more. Other keys leave it up.
+    // Closed by the window manager, it ends the program instead of leaving it running unseen.
+    void handsOverOnce_data()
     {
-        handOvers = dismissals = 0;
-        splash = new SplashWindow;
-        connect(splash, &SplashWindow::finished, this, [this] { ++handOvers; });
-        connect(splash, &SplashWindow::dismissed, this, [this] { ++dismissals; });
+        QTest::addColumn<QString>("input"); // a key, unless "time", "click" or "close"
+        QTest::addColumn<QString>("text");  // the key's text
+        QTest::addColumn<int>("handOvers");
+        QTest::addColumn<int>("dismissals");
+        QTest::newRow("time") << u"time"_s << QString() << 1 << 0;
+        QTest::newRow("right click") << u"click"_s << QString() << 1 << 0;
+        QTest::newRow("closed from outside") << u"close"_s << QString() << 0 << 1;
+        QTest::newRow("A") << u"A"_s << u"a"_s << 1 << 0;
+        for (const QString &key : {u"Return"_s, u"Enter"_s, u"Esc"_s, u"Backspace"_s})
+            QTest::addRow("%s without text", qPrintable(key)) << key << QString() << 1 << 0;
+        QTest::newRow("Left") << u"Left"_s << QString() << 0 << 0;
+    }
+    void handsOverOnce()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        QFETCH(int, handOvers);
+        QFETCH(int, dismissals);
+        QPointer splash = new SplashWindow;
+        const auto remove = qScopeGuard([&splash] { delete splash; });
+        QSignalSpy finished(splash, &SplashWindow::finished), dismissed(splash, &SplashWindow::dismissed);
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
-    }
-    void cleanup() { delete splash; }
-
-    void handsOverWhenItsTimeIsUp()
-    {
-        QTRY_COMPARE_WITH_TIMEOUT(handOvers, 1, 10000);
-        handedOverOnce();
-    }
-
-    // Whatever it is clicked on and with whichever button.
-    void handsOverOnAClick()
-    {
-        QTest::mouseClick(splash->findChild<QWidget *>(u"imgLogo"_s), Qt::RightButton);
-        handedOverOnce();
-    }
-
-    // A key hands over when it types a character, a control character included, as the platform sends it.
-    void handsOverOnAKeyThatTypes_data()
-    {
-        QTest::addColumn<QKeyCombination>("key");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("types");
-        QTest::newRow("A") << QKeyCombination(Qt::Key_A) << u"a"_s << true;
-        QTest::newRow("Tab") << QKeyCombination(Qt::Key_Tab) << u"\t"_s << true;
-        QTest::newRow("Ctrl+A") << (Qt::ControlModifier | Qt::Key_A) << u"\x01"_s << true;
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace})
-            QTest::addRow("%x without text", key) << QKeyCombination(key) << QString() << true;
-        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_F1, Qt::Key_Shift})
-            QTest::addRow("%x", key) << QKeyCombination(key) << QString() << false;
-    }
-    void handsOverOnAKeyThatTypes()
-    {
-        QFETCH(QKeyCombination, key);
-        QFETCH(QString, text);
-        QFETCH(bool, types);
-        QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), text);
-        QApplication::sendEvent(splash, &press);
-        if (types)
-            handedOverOnce();
-        else
-            QVERIFY(handOvers == 0 && splash->isVisible());
-    }
-
-    // Closed by the window manager, the splash ends the program instead of leaving it running unseen.
-    void closedFromOutsideEndsTheProgram()
-    {
-        splash->close();
-        QVERIFY(dismissals == 1 && handOvers == 0);
+        if (input == u"click"_s) {
+            QTest::mouseClick(splash->findChild<QWidget *>(u"imgLogo"_s), Qt::RightButton);
+        } else if (input == u"close"_s) {
+            splash->close();
+        } else if (input != u"time"_s) {
+            const QKeyCombination key = QKeySequence(input)[0];
+            QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), text);
+            QApplication::sendEvent(splash, &press);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), handOvers, 10000);
+        QCOMPARE(dismissed.size(), dismissals);
+        if (splash && handOvers) {
+            QVERIFY(!splash->isVisible() && !splash->findChild<QTimer *>(u"timer"_s)->isActive());
+            QTest::mouseClick(splash, Qt::LeftButton);
+            QCOMPARE(finished.size(), 1);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(bool(splash), !handOvers && !dismissals); // gone once it ends, else still up
+        QVERIFY(!splash || splash->isVisible());
     }
 };
 

@@ -2,9 +2,8 @@
 #include "ui/catalogue/CatalogueTabs.h"
 #include "ui/widgets/ClickableLabel.h"
 
-#include <QAbstractButton>
-#include <QSlider>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -28,26 +27,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&tabs));
     }
 
+    // Each tab holds its rows (a row on another tab would change the counts); each row holds one choice
+    // and the strip one DirectX level.
     void eachRowHoldsOneChoiceAndTheStripOneDirectXLevel()
-    {
-        click(Catalogue::Tab::Fps1, u"Option1_5"_s);
-        QCOMPARE(tabs.rowState(5), RowState::On);
-        click(Catalogue::Tab::Fps1, u"Option0_5"_s);
-        click(Catalogue::Tab::Fps1, u"Option0_5"_s); // clicking the selected one keeps it
-        click(Catalogue::Tab::Other, u"Option1_33"_s);
-        click(Catalogue::Tab::Other, u"dx_1"_s);
-        click(Catalogue::Tab::Other, u"dx_4"_s);
-        QCOMPARE(changedRows(tabs), (QStringList{u"cl_ejectbrass=Off"_s, u"cl_showfps=On"_s, u"mat_dxlevel=81"_s}));
-        QVERIFY(!button(u"dx_1"_s)->isChecked());
-    }
-
-    // Each tab holds its rows; a row on another tab would leave these counts.
-    void eachTabHoldsItsRows()
     {
         QList<qsizetype> names;
         for (int tab = 0; tab < tabs.count(); ++tab)
             names << tabs.widget(tab)->findChildren<ClickableLabel *>().size();
         QCOMPARE(names, (QList<qsizetype>{15, 15, 8, 5, 0, 9}));
+        click(Catalogue::Tab::Fps1, u"Option1_5"_s);
+        click(Catalogue::Tab::Fps1, u"Option0_5"_s);
+        click(Catalogue::Tab::Fps1, u"Option0_5"_s); // clicking the selected one keeps it
+        click(Catalogue::Tab::Other, u"Option1_33"_s);
+        click(Catalogue::Tab::Other, u"dx_4"_s);
+        click(Catalogue::Tab::Other, u"dx_0"_s);
+        QCOMPARE(changedRows(tabs), (QStringList{u"cl_ejectbrass=Off"_s, u"cl_showfps=On"_s, u"mat_dxlevel=50"_s}));
+        QVERIFY(!button(u"dx_4"_s)->isChecked());
     }
 
     // What a slider reaches, and how far a key and a page step move it; values outside end at the nearest end.
@@ -72,7 +67,6 @@ private slots:
         QCOMPARE(button(u"Option1_33"_s)->accessibleName(), u"cl_showfps On"_s);
         QCOMPARE(button(u"Option0_33"_s)->accessibleName(), u"cl_showfps Off"_s);
         QCOMPARE(button(u"default_103"_s)->accessibleName(), u"Reset fov"_s);
-        QCOMPARE(button(u"dxbutton"_s)->accessibleName(), u"Reset mat_dxlevel"_s);
         QCOMPARE(tabs.findChild<QWidget *>(u"Slider_13"_s)->accessibleName(), u"fov"_s);
         for (QAbstractButton *each : tabs.findChildren<QAbstractButton *>())
             QVERIFY2(!each->text().isEmpty() || !each->accessibleName().isEmpty(), qPrintable(each->objectName()));

@@ -1,24 +1,13 @@
 #include "core/output/ValueTable.h"
 #include "support/AppFixture.h"
 
-#include <QApplication>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
 using namespace Qt::StringLiterals;
 
 // Options, Preview through the real window.
 class TestPreviewCommand : public AppTest {
     Q_OBJECT
 
-    static QWidget *preview()
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == u"preview"_s && widget->isVisible())
-                return widget;
-        }
-        return nullptr;
-    }
+    static QWidget *preview() { return AppFixture::shownWindows(u"preview"_s).value(0); }
     static QPlainTextEdit *text() { return preview()->findChild<QPlainTextEdit *>(u"txtprv"_s); }
     static QString showfpsLine() { return text()->toPlainText().split(u'\n').value(4 + 33); }
 

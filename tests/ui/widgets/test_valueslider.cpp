@@ -1,10 +1,8 @@
 #include "support/AccessibleEvents.h"
 #include "ui/widgets/ValueSlider.h"
 
-#include <QApplication>
-#include <QHelpEvent>
-#include <QTest>
-#include <QToolTip>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -34,7 +32,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&slider));
         const QPoint middle(slider.width() / 2, slider.height() / 2);
         QCursor::setPos(0, 0); // far from the handle
-        AccessibleEvents::take(&slider);
+        takeAccessibleEvents(&slider);
         if (input == u"drag"_s) {
             QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(slider.width() - 3, middle.y()));
             QTest::mouseMove(&slider, middle);
@@ -51,10 +49,9 @@ private slots:
         const QPoint handle(area.left() + area.width() * (slider.value() - 1) / 299, area.center().y());
         QList<QWidget *> tips = QApplication::topLevelWidgets();
         tips.removeIf([](QWidget *w) { return !w->inherits("QTipLabel") || !w->isVisible(); });
-        QCOMPARE(tips.size(), 1);
-        QVERIFY((tips[0]->pos() - handle).manhattanLength() < 40);
+        QVERIFY(tips.size() == 1 && (tips[0]->pos() - handle).manhattanLength() < 40);
         // Qt tells screen readers of each change of value, and of none on hovering.
-        QCOMPARE(AccessibleEvents::take(&slider).contains(QAccessible::ValueChanged), input != u"hover"_s);
+        QCOMPARE(takeAccessibleEvents(&slider).contains(QAccessible::ValueChanged), input != u"hover"_s);
         if (input == u"drag"_s)
             QTest::mouseRelease(&slider, Qt::LeftButton, {}, middle);
         QToolTip::hideText();
