@@ -45,13 +45,11 @@ private slots:
         const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
         const QString snap = u"snap/steam/common/.local/share/Steam"_s;
 
-        QTest::newRow("no game") << QStringList{native + u"/steamapps/common"_s} << QString() << QString();
         QTest::newRow("native") << QStringList{native + game, flatpak + game} << QString() << native;
         QTest::newRow("~/.steam/steam linked to it")
             << QStringList{u"install"_s + game, u".steam/steam->install"_s} << QString() << u"install"_s;
         QTest::newRow("XDG_DATA_HOME, not ~/.local/share")
             << QStringList{native + game, u"data/Steam"_s + game} << u"data"_s << u"data/Steam"_s;
-        QTest::newRow("Flatpak") << QStringList{native, flatpak + game} << QString() << flatpak;
         QTest::newRow("older list: bare words, a comment, a key that is no number")
             << QStringList{u"decoy"_s + game, u"games"_s + game,
                            list

@@ -10,8 +10,16 @@
 
 using namespace Qt::StringLiterals;
 
+// The expected texts are kept byte for byte in files of their own.
 class TestConfigText : public QObject {
     Q_OBJECT
+
+    static QByteArray expected(const QString &name)
+    {
+        QFile file(QFINDTESTDATA(u"expected/"_s + name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
 private slots:
     // A locale that groups digits and writes a decimal comma must not reach either text.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
@@ -27,21 +35,7 @@ private slots:
         std::copy(defval.begin(), defval.end(), tables.defval.begin());
         ValueTable table;
         collectValues(FakeRows(), tables, table);
-        QCOMPARE(composePreviewText(table),
-                 u"//============\r\n//    Tunewick    \r\n//============\r\n\r\ncl_phys_props_enable 1\r\n"
-                 "cl_ragdoll_physics_enable 1\r\ncl_show_splashes 1\r\ncl_smooth 1\r\ncl_c4dynamiclight 0\r\n"
-                 "cl_ejectbrass 1\r\ncl_ragdoll_collide 0\r\ncl_show_bloodspray 1\r\nfog_enable 1\r\n"
-                 "fog_enable_water_fog 1\r\nmat_bloom 1\r\nmat_bumpmap 1\r\nmat_clipz 1\r\nmat_fastnobump 0\r\n"
-                 "mat_filterlightmaps 1\r\nmat_filtertextures 1\r\nmat_mipmaptextures 1\r\nmat_specular 1\r\n"
-                 "mat_trilinear 1\r\nmat_antialias 0\r\nmat_vsync 0  \r\nr_drawrain \r\nr_drawropes 0\r\n"
-                 "r_drawmodeldecals 1\r\nr_rainsimulate 1\r\nr_shadows 1\r\nr_waterdrawreflection 1\r\n"
-                 "r_waterdrawrefraction 1\r\nr_dispenablelod 1\r\nr_fastzreject 0\r\ncl_dynamiccrosshair 1\r\n"
-                 "cl_interpolate 1\r\ncl_interp 0.1\r\ncl_showfps 0\r\ncon_enable 0\r\n"
-                 "mat_show_texture_memory_usage 0\r\ngameui_hide 1 // hide\r\nmat_dxlevel 90\r\n"
-                 "cl_phys_props_max 300\r\nmp_decals 200\r\nr_decals 2048\r\nr_dispradius 500\r\n"
-                 "r_dispfullradius 400\r\nr_propsmaxdist 1200\r\nr_rainradius 1500\r\nr_rainsplashpercentage 20\r\n"
-                 "cl_updaterate 20\r\ncl_cmdrate 30\r\ncl_rate 10000\r\nrate 25000\r\nfps_max 300\r\nfov 75\r\n\r\n"
-                 "//=====================\r\necho :::Zorara l0aded:::\r\n//====================="_s);
+        QCOMPARE(composePreviewText(table), QString::fromLatin1(expected(u"fresh-window-preview.txt"_s)));
     }
 
     // The file: only rows set On or Off, every slider, the DirectX level last; every line ends in CR LF.
@@ -53,13 +47,7 @@ private slots:
         rows.select(32, RowState::On);
         rows.selectDx(4);
         rows.setSliderValue(13, 90);
-        QCOMPARE(composeFileText(rows),
-                 "//============\r\n//  Tunewick\r\n//============\r\n\r\ncl_phys_props_enable 1\r\n"
-                 "cl_ragdoll_physics_enable 0\r\ncl_interp 1\r\ncl_phys_props_max 300\r\nmp_decals 200\r\n"
-                 "r_decals 2048\r\nr_dispradius 500\r\nr_dispfullradius 400\r\nr_propsmaxdist 1200\r\n"
-                 "r_rainradius 1500\r\nr_rainsplashpercentage 20\r\ncl_updaterate 20\r\ncl_cmdrate 30\r\n"
-                 "cl_rate 10000\r\nrate 25000\r\nfps_max 300\r\nfov 90\r\nmat_dxlevel 81\r\n\r\n"
-                 "//========================\r\necho :::Zorara l0aded:::\r\n//========================\r\n"_ba);
+        QCOMPARE(composeFileText(rows), expected(u"some-rows-set.cfg"_s));
     }
 
     // Whatever the rows hold, Open reads the saved text back into the same rows.

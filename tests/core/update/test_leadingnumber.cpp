@@ -34,7 +34,6 @@ private slots:
         QTest::newRow("sign before hex") << "-&H10" << 0.0;
         QTest::newRow("error page") << "<html>7</html>" << 0.0;
         QTest::newRow("C hex") << "0x10" << 0.0;
-        QTest::newRow("blanks only") << " \t\n" << 0.0;
     }
     void readsTheNumberAtTheStart()
     {
