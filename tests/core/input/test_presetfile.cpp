@@ -34,7 +34,7 @@ private slots:
             << u"cl_phys_props_enable=On cl_ragdoll_physics_enable=Off cl_show_splashes=On cl_smooth=Off "
                "cl_c4dynamiclight=On"_s;
         QTest::newRow("slider items: 2 is 0, else the number after the point, else the item")
-            << "%on0.500,2,7.90,\"a,b.60\",1000,0.4445"_ba
+            << "%on0.500,2,7.90,\"a,b.60\",1000,.4445"_ba
             << u"%on cl_phys_props_max=500 mp_decals=0 r_decals=90 r_dispradius=60 r_dispfullradius=1000 "
                "r_propsmaxdist=4445"_s;
         QTest::newRow("52 items") << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"_ba << u"The file has more than 51 items."_s;

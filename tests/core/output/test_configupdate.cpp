@@ -46,7 +46,8 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         const QByteArray others =
             "CL_SHOWFPS 1\ncl_showfps\t1\n cl_showfps 1\n//cl_showfps 1\ncl_showfps\ncl_smooth 0\n";
-        const QByteArray asWindow = "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate \"128000\"\ncl_interp 1.0\n";
+        const QByteArray asWindow =
+            "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate \"128000\"\ncl_interp 1.0\nmat_dxlevel 81.0\n";
 
         QTest::newRow("empty file") << ""_ba << added("\r\n", {});
         QTest::newRow("CR LF") << "bind x \"say hi\"\r\n// mine\r\n"_ba
@@ -61,7 +62,8 @@ private slots:
             << "cl_showfps 1\ncl_showfps 0\ncl_showfps 1\n"_ba
             << "cl_showfps 0\ncl_showfps 0\ncl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
         QTest::newRow("already the window's values: quoted, padded, 2 for Off, clamped")
-            << asWindow << asWindow + added("\n", {u"cl_showfps"_s, u"fov"_s, u"rate"_s, u"cl_interp"_s});
+            << asWindow
+            << asWindow + added("\n", {u"cl_showfps"_s, u"fov"_s, u"rate"_s, u"cl_interp"_s, u"mat_dxlevel"_s});
         QTest::newRow("other values, no such level, no number")
             << "fov 90\r\nmat_dxlevel 95\r\ncl_interp on\r\n"_ba
             << "fov 75\r\nmat_dxlevel 81\r\ncl_interp 1\r\n"_ba
