@@ -35,11 +35,10 @@ public:
     void trigger(const QString &actionName) const { window()->menuAction(actionName)->trigger(); }
     template<typename T> T *control(const QString &objectName) const { return window()->findChild<T *>(objectName); }
     // The windows shown, those of one name if it is given.
-    static QWidgetList shownWindows(const QString &objectName = {})
+    static QWidgetList shownWindows(const QString &name = {})
     {
         QWidgetList windows = QApplication::topLevelWidgets();
-        windows.removeIf(
-            [&](QWidget *w) { return !w->isVisible() || (!objectName.isEmpty() && w->objectName() != objectName); });
+        windows.removeIf([&](QWidget *w) { return !w->isVisible() || (!name.isEmpty() && w->objectName() != name); });
         return windows;
     }
     // Writes a file into the data folder; its path, or nothing when it cannot be written.
@@ -51,8 +50,7 @@ public:
 
     QTemporaryDir data;
     ScriptedPrompts prompts;
-    int plays = 0; // of the startup sound
-    int programEnds = 0;
+    int plays = 0, programEnds = 0; // of the startup sound, and the times the program ended
     AppController controller{prompts, data.path(), [this] { ++programEnds; }};
 };
 

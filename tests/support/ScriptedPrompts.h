@@ -9,9 +9,7 @@
 // answer left, a question is answered No, Cancel or the last choice.
 class ScriptedPrompts final : public UserPrompts {
 public:
-    enum class Kind { YesNo, Inform, File, Choice };
     struct Shown {
-        Kind kind;
         QString title;
         QString text;
         FileDialogRequest request = {};
@@ -35,26 +33,22 @@ public:
 
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {
-        shown.append({Kind::YesNo, title, text});
+        shown.append({title, text});
         return !yesNo.isEmpty() && yesNo.dequeue();
     }
-    void inform(QWidget *, const QString &title, const QString &text) override
-    {
-        shown.append({Kind::Inform, title, text});
-    }
+    void inform(QWidget *, const QString &title, const QString &text) override { shown.append({title, text}); }
     std::optional<QString> askOpenFileName(QWidget *, const FileDialogRequest &r) override { return fileName(r); }
     std::optional<QString> askSaveFileName(QWidget *, const FileDialogRequest &r) override { return fileName(r); }
     int askChoice(QWidget *, const QString &title, const QString &text, const QStringList &answers,
                   int defaultAnswer) override
     {
-        shown.append({Kind::Choice, title, text, {}, answers, defaultAnswer});
+        shown.append({title, text, {}, answers, defaultAnswer});
         return choices.isEmpty() ? static_cast<int>(answers.size() - 1) : choices.dequeue();
     }
 
-private:
     std::optional<QString> fileName(const FileDialogRequest &request)
     {
-        shown.append({Kind::File, request.title, {}, request});
+        shown.append({request.title, {}, request});
         return files.isEmpty() ? std::nullopt : files.dequeue();
     }
 };

@@ -23,14 +23,11 @@ class TestEndurance : public AppTest {
     {
         if (command == u"new"_s)
             app->prompts.yesNo << true << true;
-        const MainWindow *main = app->window();
         app->trigger(command);
-        QCOMPARE(app->window() != main, command == u"new"_s);
-        for (QWidget *shown : AppFixture::shownWindows()) {
-            const QString button = shown->objectName() == u"preview"_s ? u"close"_s : u"cmdOK"_s;
-            if (auto *close = shown->findChild<QPushButton *>(button))
+        for (QWidget *shown : AppFixture::shownWindows())
+            if (auto *close =
+                    shown->findChild<QPushButton *>(shown->objectName() == u"preview"_s ? u"close"_s : u"cmdOK"_s))
                 QTest::mouseClick(close, Qt::LeftButton);
-        }
     }
 
 private slots:
@@ -52,7 +49,6 @@ private slots:
             run(command);
         QCOMPARE(census(app->controller), before);
         QCOMPARE(app->plays - plays, command == u"new"_s ? times : 0); // each New made a window of its own
-        QCOMPARE(app->prompts.shown.size(), command == u"new"_s ? 3 * (times + 1) : 0); // New, Finished?, Logo
     }
 };
 

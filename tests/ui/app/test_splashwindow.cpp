@@ -13,22 +13,19 @@ private slots:
     // Closed by the window manager, it ends the program instead of leaving it running unseen.
     void handsOverOnce_data()
     {
-        QTest::addColumn<QString>("input"); // a key, unless "time", "click" or "close"
-        QTest::addColumn<QString>("text");  // the key's text
+        QTest::addColumn<QString>("input"); // a key (a letter types itself), unless "time", "click" or "close"
         QTest::addColumn<int>("handOvers");
         QTest::addColumn<int>("dismissals");
-        QTest::newRow("time") << u"time"_s << QString() << 1 << 0;
-        QTest::newRow("right click") << u"click"_s << QString() << 1 << 0;
-        QTest::newRow("closed from outside") << u"close"_s << QString() << 0 << 1;
-        QTest::newRow("A") << u"A"_s << u"a"_s << 1 << 0;
-        for (const QString &key : {u"Return"_s, u"Enter"_s, u"Esc"_s, u"Backspace"_s})
-            QTest::addRow("%s without text", qPrintable(key)) << key << QString() << 1 << 0;
-        QTest::newRow("Left") << u"Left"_s << QString() << 0 << 0;
+        QTest::newRow("time") << u"time"_s << 1 << 0;
+        QTest::newRow("right click") << u"click"_s << 1 << 0;
+        QTest::newRow("closed from outside") << u"close"_s << 0 << 1;
+        QTest::newRow("A") << u"A"_s << 1 << 0;
+        QTest::newRow("Esc without text") << u"Esc"_s << 1 << 0;
+        QTest::newRow("Left") << u"Left"_s << 0 << 0;
     }
     void handsOverOnce()
     {
         QFETCH(QString, input);
-        QFETCH(QString, text);
         QFETCH(int, handOvers);
         QFETCH(int, dismissals);
         QPointer splash = new SplashWindow;
@@ -36,15 +33,13 @@ private slots:
         QSignalSpy finished(splash, &SplashWindow::finished), dismissed(splash, &SplashWindow::dismissed);
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
-        if (input == u"click"_s) {
+        if (input == u"click"_s)
             QTest::mouseClick(splash->findChild<QWidget *>(u"imgLogo"_s), Qt::RightButton);
-        } else if (input == u"close"_s) {
+        else if (input == u"close"_s)
             splash->close();
-        } else if (input != u"time"_s) {
-            const QKeyCombination key = QKeySequence(input)[0];
-            QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), text);
-            QApplication::sendEvent(splash, &press);
-        }
+        else if (input != u"time"_s)
+            QTest::sendKeyEvent(QTest::Press, splash, QKeySequence(input)[0].key(),
+                                input.size() == 1 ? input.toLower() : QString(), Qt::NoModifier);
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), handOvers, 10000);
         QCOMPARE(dismissed.size(), dismissals);
         if (splash && handOvers) {

@@ -14,16 +14,15 @@ private slots:
         QVERIFY(app->prompts.shown.isEmpty());
         const QString applied = changedRows(app->window()->rows()).join(u' ');
         QCOMPARE(applied, u"cl_phys_props_enable=Off"_s);
-        for (const auto &[item, caption] : {std::pair{u"highq"_s, u"High Quality"_s},
-                                            {u"defq"_s, u"Default"_s},
-                                            {u"hfps"_s, u"High FPS"_s},
-                                            {u"dhfps"_s, u"Die Hard FPS"_s}}) {
+        const QStringList items{u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s};
+        const QStringList captions{u"High Quality"_s, u"Default"_s, u"High FPS"_s, u"Die Hard FPS"_s};
+        for (int i = 0; i < items.size(); ++i) {
             // A fault in a later item keeps the earlier ones from being applied.
-            const QString path = app->writeData(item + u".cst"_s, "1,2");
+            const QString path = app->writeData(items[i] + u".cst"_s, "1,2");
             app->prompts.shown.clear();
-            app->trigger(item);
+            app->trigger(items[i]);
             QCOMPARE(app->prompts.said(),
-                     QStringList{caption
+                     QStringList{captions[i]
                                  + u": The preset file %1 was not applied.\nItem 2 (cl_ragdoll_physics_enable) "
                                    u"must end in 1 (On) or 3 (Off)."_s.arg(QDir::toNativeSeparators(path))});
             QCOMPARE(changedRows(app->window()->rows()).join(u' '), applied);

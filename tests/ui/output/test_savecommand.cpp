@@ -25,15 +25,10 @@ private slots:
         for (int save = 0; save < 3; ++save)
             app->trigger(u"inst"_s);
         QCOMPARE(app->prompts.shown[1].request.fileName, path); // offered next time
-        const QString dialog = u"Save the config: "_s;
-        QCOMPARE(app->prompts.said(), (QStringList{dialog, dialog, dialog,
-                                                   dialog
-                                                       + u"The config could not be saved to %1:\nNo such file or "
-                                                         u"directory"_s.arg(QDir::toNativeSeparators(missing))}));
-        QCOMPARE(app->prompts.shown[3].kind, ScriptedPrompts::Kind::Inform);
-        const QByteArray saved = contents(path); // as typed, no suffix added
-        QCOMPARE(saved, composeFileText(app->window()->rows()));
-        QVERIFY2(saved.contains("\r\ncl_showfps 1\r\n"), saved.constData());
+        QCOMPARE(app->prompts.said().mid(3),
+                 QStringList{u"Save the config: The config could not be saved to %1:\nNo "
+                             u"such file or directory"_s.arg(QDir::toNativeSeparators(missing))});
+        QCOMPARE(contents(path), composeFileText(app->window()->rows())); // as typed, no suffix added
     }
 
     // Update is offered only for a file it can update; the default answer is the one that loses nothing.
@@ -59,12 +54,11 @@ private slots:
         app->prompts.choices << answer;
         app->trigger(u"inst"_s);
 
-        QCOMPARE(app->prompts.shown.size(), 2);
-        const ScriptedPrompts::Shown &asked = app->prompts.shown[1];
-        QVERIFY(app->prompts.said()[1].startsWith(u"Save the config: "_s + QDir::toNativeSeparators(target)
-                                                  + u" already exists"_s));
-        const bool binary = asked.text.contains(u"it holds binary data"_s);
-        QCOMPARE(binary, existing.contains('\0'));
+        const ScriptedPrompts::Shown &asked = app->prompts.shown.last();
+        QVERIFY(app->prompts.shown.size() == 2 && asked.title == u"Save the config"_s
+                && asked.text.startsWith(QDir::toNativeSeparators(target) + u" already exists"_s));
+        const bool binary = existing.contains('\0');
+        QCOMPARE(asked.text.contains(u"it holds binary data"_s), binary);
         QCOMPARE(asked.answers.join(u' ') + u'/' + QString::number(asked.defaultAnswer),
                  binary ? u"Replace Cancel/1"_s : u"Update Replace Cancel/0"_s);
         const RowAccess &rows = app->window()->rows();
