@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 FakeRows::FakeRows()
 {
     for (int k = 0; k < Catalogue::sliderCount; ++k)
@@ -47,4 +49,21 @@ void FakeRows::setSliderValue(int sliderNumber, int value)
 bool FakeRows::operator==(const FakeRows &other) const
 {
     return m_states == other.m_states && m_sliders == other.m_sliders && m_dx == other.m_dx;
+}
+
+QStringList changedRows(const RowAccess &rows)
+{
+    const FakeRows start;
+    QStringList changed;
+    for (int row = 0; row < Catalogue::threeStateCount; ++row) {
+        if (rows.rowState(row) != start.rowState(row))
+            changed << u"%1=%2"_s.arg(rows.caption(row), rows.rowState(row) == RowState::On ? u"On"_s : u"Off"_s);
+    }
+    for (int k = 0; k < Catalogue::sliderCount; ++k) {
+        if (rows.sliderValue(k) != start.sliderValue(k))
+            changed << u"%1=%2"_s.arg(rows.caption(Catalogue::firstSliderRow + k)).arg(rows.sliderValue(k));
+    }
+    if (rows.selectedDx())
+        changed << u"%1=%2"_s.arg(rows.dxCaption()).arg(Catalogue::dxLevels.at(*rows.selectedDx()));
+    return changed;
 }

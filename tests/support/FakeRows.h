@@ -3,6 +3,8 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/RowAccess.h"
 
+#include <QStringList>
+
 #include <array>
 
 // Rows without widgets, for testing composers and readers. Starts in the window's initial state and,
@@ -30,3 +32,7 @@ private:
     std::array<int, Catalogue::sliderCount> m_sliders{};
     std::optional<int> m_dx;
 };
+
+// Every row that differs from the window's initial state, as "name=state", in row order; the
+// DirectX row last. Two rows are in the same state exactly when these lists are equal.
+QStringList changedRows(const RowAccess &rows);

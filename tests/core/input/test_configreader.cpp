@@ -1,6 +1,5 @@
 #include "core/input/ConfigReader.h"
 #include "support/FakeRows.h"
-#include "support/RowChanges.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,7 +2,6 @@
 #include "core/catalogue/StartupData.h"
 #include "core/input/PresetFile.h"
 #include "support/FakeRows.h"
-#include "support/RowChanges.h"
 
 #include <QTest>
 

@@ -3,7 +3,6 @@
 #include "core/output/ConfigText.h"
 #include "core/output/ValueTable.h"
 #include "support/FakeRows.h"
-#include "support/RowChanges.h"
 
 #include <QLocale>
 #include <QTest>

@@ -110,7 +110,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes"); // "pipe": a named pipe
         QTest::addColumn<QString>("whyNot");
-        QTest::newRow("text") << "fov 90\r\n"_ba << QString();
         QTest::newRow("NUL byte") << "fov 90\0"_ba << u"it holds binary data"_s;
         QTest::newRow("16 MB") << QByteArray(ConfigUpdate::maxFileSize, ' ') << QString();
         QTest::newRow("a byte more") << QByteArray(ConfigUpdate::maxFileSize + 1, ' ') << u"it is larger than 16 MB"_s;

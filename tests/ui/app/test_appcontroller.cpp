@@ -1,6 +1,6 @@
 #include "core/app/BuildInfo.h"
 #include "support/AppFixture.h"
-#include "support/RowChanges.h"
+#include "support/FakeRows.h"
 
 using namespace Qt::StringLiterals;
 

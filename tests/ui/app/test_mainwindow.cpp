@@ -1,7 +1,7 @@
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
 #include "support/AppFixture.h"
-#include "support/RowChanges.h"
+#include "support/FakeRows.h"
 #include "ui/catalogue/CatalogueTabs.h"
 #include "ui/widgets/Twips.h"
 

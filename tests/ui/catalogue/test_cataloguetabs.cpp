@@ -1,4 +1,4 @@
-#include "support/RowChanges.h"
+#include "support/FakeRows.h"
 #include "ui/catalogue/CatalogueTabs.h"
 #include "ui/widgets/ClickableLabel.h"
 

@@ -1,5 +1,5 @@
 #include "support/AppFixture.h"
-#include "support/RowChanges.h"
+#include "support/FakeRows.h"
 
 using namespace Qt::StringLiterals;
 
