@@ -14,9 +14,10 @@ namespace {
 
 constexpr QByteArrayView byteOrderMark("\xEF\xBB\xBF");
 
-// The lines without their ends; CR LF, LF and CR each end one.
+// The lines without their ends; CR LF, LF and CR each end one. The byte-order mark is no part of them.
 QList<QByteArrayView> splitLines(QByteArrayView bytes)
 {
+    bytes = bytes.sliced(bytes.startsWith(byteOrderMark) ? byteOrderMark.size() : 0);
     QList<QByteArrayView> lines;
     for (qsizetype start = 0, end = 0; start < bytes.size(); start = end) {
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
@@ -31,7 +32,7 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes)
 QList<QByteArrayView> otherLines(QByteArrayView bytes, const QSet<QByteArray> &written, QSet<QByteArray> &named)
 {
     QList<QByteArrayView> others;
-    for (const QByteArrayView line : splitLines(bytes.sliced(bytes.startsWith(byteOrderMark) ? 3 : 0))) {
+    for (const QByteArrayView line : splitLines(bytes)) {
         const qsizetype space = line.indexOf(' ');
         const QByteArray name = space < 0 ? QByteArray() : line.first(space).toByteArray();
         if (written.contains(name))
