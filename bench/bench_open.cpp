@@ -1,7 +1,7 @@
 #include "ConfigGenerator.h"
 
 #include "core/input/ConfigReader.h"
-#include "support/FakeRows.h"
+#include "core/catalogue/Choices.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,7 +37,7 @@ void countMegabytes(benchmark::State &state, qint64 fileSize)
 void BM_OpenConfig(benchmark::State &state)
 {
     QFile file(bigConfigPath());
-    FakeRows rows;
+    Choices rows;
     for (auto _ : state) {
         if (!file.open(QIODevice::ReadOnly))
             state.SkipWithError("cannot open the config");

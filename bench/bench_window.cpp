@@ -1,4 +1,4 @@
-#include "ui/Silent.h"
+#include "Silent.h"
 
 #include "core/catalogue/StartupData.h"
 #include "ui/app/MainWindow.h"

@@ -1,6 +1,6 @@
 // Prints the peak resident memory (VmHWM) of a process that shows either the program's own
 // windows ("tunewick") or a bare Qt Widgets window ("bare"), after the window has settled.
-#include "ui/Silent.h"
+#include "Silent.h"
 
 #include "ui/app/AppController.h"
 #include "ui/app/SplashWindow.h"

@@ -1,5 +1,5 @@
 #include "core/input/ConfigReader.h"
-#include "support/FakeRows.h"
+#include "support/ChoicesText.h"
 
 #include <QBuffer>
 
@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const qsizetype chunk = 1 + data[0] % 16;
     const QByteArray file(reinterpret_cast<const char *>(data) + 1, static_cast<qsizetype>(size - 1));
 
-    FakeRows whole;
+    Choices whole;
     QBuffer buffer;
     buffer.setData(file);
     buffer.open(QIODevice::ReadOnly);
     ConfigReader::read(buffer, whole);
 
-    FakeRows pieces;
+    Choices pieces;
     ConfigReader reader(pieces);
     for (qsizetype at = 0; at < file.size(); at += chunk)
         reader.feed(QByteArrayView(file).sliced(at, std::min(chunk, file.size() - at)));

@@ -1,5 +1,5 @@
 #include "core/output/ConfigUpdate.h"
-#include "support/FakeRows.h"
+#include "support/ChoicesText.h"
 #include "support/UpdatePromises.h"
 
 #include <cstdint>
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < sizeof seed)
         return 0;
     std::memcpy(&seed, data, sizeof seed);
-    const FakeRows rows = FakeRows::random(seed);
+    const Choices rows = randomChoices(seed);
     const QByteArrayView existing(reinterpret_cast<const char *>(data) + 4, static_cast<qsizetype>(size - 4));
     const QByteArray updated = ConfigUpdate::updateText(existing, rows);
     if (const QString broken = brokenUpdatePromise(existing, updated, rows); !broken.isEmpty()) {

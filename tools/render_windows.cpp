@@ -2,7 +2,7 @@
 // to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen render_windows OUTPUT_FOLDER
 #include "core/catalogue/Catalogue.h"
-#include "ui/Silent.h"
+#include "Silent.h"
 #include "ui/app/AboutWindow.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/SplashWindow.h"

@@ -2,7 +2,7 @@
 
 #include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
-#include "support/FakeRows.h"
+#include "core/catalogue/Choices.h"
 
 #include <QSet>
 
@@ -45,11 +45,14 @@ QList<QByteArrayView> otherLines(QByteArrayView bytes, const QSet<QByteArray> &w
 
 } // namespace
 
-QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, const RowAccess &window)
+QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, const Choices &window)
 {
     QSet<QByteArray> written, named, namedAfter;
     for (const SettingLine &setting : fileSettingLines(window))
-        written.insert(setting.name.toLatin1());
+        {
+        const std::string_view name = Catalogue::setting(setting.setting).name;
+        written.insert(QByteArray(name.data(), qsizetype(name.size())));
+    }
     if (existing.startsWith(byteOrderMark) != updated.startsWith(byteOrderMark))
         return u"byte-order mark added or lost"_s;
     if (otherLines(existing, written, named) != otherLines(updated, written, namedAfter))
@@ -57,15 +60,17 @@ QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, con
     if (splitLines(updated).size() != splitLines(existing).size() + written.size() - named.size())
         return u"not one line added for each setting no line names"_s;
 
-    // Opened over rows that differ from the window in every row it writes.
-    FakeRows opened;
-    for (int row = 0; row < Catalogue::threeStateCount; ++row)
-        opened.select(row, window.rowState(row) == RowState::On ? RowState::Off : RowState::On);
-    for (int k = 0; k < Catalogue::sliderCount; ++k) {
-        const Catalogue::SliderRange &range = Catalogue::sliderRow(k).slider;
-        opened.setSliderValue(k, window.sliderValue(k) == range.min ? range.max : range.min);
+    // Opened over choices that differ from the window in every setting it writes.
+    Choices opened;
+    for (int place = 0; place < Catalogue::settingCount; ++place) {
+        const Catalogue::Setting &setting = Catalogue::setting(place);
+        if (setting.kind == Catalogue::Kind::ThreeState)
+            opened.setSwitch(place, window.switchState(place) == SwitchState::On ? SwitchState::Off : SwitchState::On);
+        else if (setting.kind == Catalogue::Kind::Slider)
+            opened.setSliderValue(place, window.sliderValue(place) == setting.slider.min ? setting.slider.max
+                                                                                          : setting.slider.min);
     }
-    opened.selectDx((window.selectedDx().value_or(0) + 1) % Catalogue::dxLevelCount);
+    opened.setDxMember((window.dxMember().value_or(0) + 1) % Catalogue::dxLevelCount);
     ConfigReader reader(opened);
     reader.feed(updated);
     reader.finish();

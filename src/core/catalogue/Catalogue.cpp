@@ -8,12 +8,12 @@ namespace {
 
 constexpr Setting toggle(int row, std::string_view name, Tab tab, Reset reset)
 {
-    return {row, name, tab, Kind::ThreeState, reset, {}, row};
+    return {row, name, tab, Kind::ThreeState, reset, {}};
 }
 
 constexpr Setting slider(int row, std::string_view name, Tab tab, SliderRange range)
 {
-    return {row, name, tab, Kind::Slider, Reset::SliderDefault, range, row - 52};
+    return {row, name, tab, Kind::Slider, Reset::SliderDefault, range};
 }
 
 using enum Tab;
@@ -58,7 +58,7 @@ constexpr std::array<Setting, settingCount> table = {{
     toggle(34, "con_enable", Other, Off),
     toggle(35, "mat_show_texture_memory_usage", Other, Off),
     toggle(36, "gameui_hide", Other, On),
-    {noRowIndex, dxName, Other, Kind::DirectX, DirectX90, {}, 37},
+    {noRowIndex, dxName, Other, Kind::DirectX, DirectX90, {}},
     //                                          min    max    init  small large tick
     slider(90, "cl_phys_props_max", Fps3, {0, 1000, 300, 50, 1000, 50}),
     slider(91, "mp_decals", Fps3, {0, 4096, 200, 16, 128, 256}),
@@ -76,32 +76,42 @@ constexpr std::array<Setting, settingCount> table = {{
     slider(103, "fov", Other, {1, 360, 75, 5, 10, 30}),
 }};
 
-constexpr int directXPosition = threeStateCount;
-constexpr int firstSliderPosition = threeStateCount + 1;
-
-// The lookups below find a row by its place: three-state rows 0..36 at their own index, the
-// DirectX row, then slider rows 90..103. Each row's description slot is its place in the table.
+// Every setting has one place, and the control arrays, preset items and description slots follow
+// it: three-state rows 0..36 at their own index, the DirectX row, then slider rows 90..103.
 constexpr bool rowsInPlace()
 {
     for (int place = 0; place < settingCount; ++place) {
         const Setting &s = table[static_cast<size_t>(place)];
-        const bool inPlace = place < directXPosition ? s.kind == Kind::ThreeState && s.rowIndex == place
-                             : place == directXPosition
+        const bool inPlace = place < directXSetting ? s.kind == Kind::ThreeState && s.rowIndex == place
+                             : place == directXSetting
                                  ? s.kind == Kind::DirectX && s.rowIndex == noRowIndex
-                                 : s.kind == Kind::Slider && s.rowIndex == firstSliderRow + place - firstSliderPosition;
-        if (!inPlace || s.descriptionSlot != place)
+                                 : s.kind == Kind::Slider && s.rowIndex == firstSliderRow + place - firstSliderSetting;
+        if (!inPlace)
             return false;
     }
     return true;
 }
 
-constexpr bool namesUniqueAndSlidersStartInRange()
+constexpr char lowerCase(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr bool sameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return lowerCase(x) == lowerCase(y); });
+}
+
+// Names are compared without letter case, so no two may differ in case alone; all are lower case.
+constexpr bool namesUniqueLowerAndSlidersStartInRange()
 {
     for (size_t i = 0; i < table.size(); ++i) {
         for (size_t j = i + 1; j < table.size(); ++j) {
-            if (table[i].name == table[j].name)
+            if (sameName(table[i].name, table[j].name))
                 return false;
         }
+        if (std::any_of(table[i].name.begin(), table[i].name.end(), [](char c) { return c != lowerCase(c); }))
+            return false;
         const SliderRange &r = table[i].slider;
         if (table[i].kind == Kind::Slider && (r.initial < r.min || r.initial > r.max))
             return false;
@@ -109,9 +119,18 @@ constexpr bool namesUniqueAndSlidersStartInRange()
     return true;
 }
 
+constexpr bool longestNameKnown()
+{
+    size_t longest = 0;
+    for (const Setting &s : table)
+        longest = std::max(longest, s.name.size());
+    return longest == longestNameSize;
+}
+
 static_assert(table.size() == settingCount);
 static_assert(rowsInPlace());
-static_assert(namesUniqueAndSlidersStartInRange());
+static_assert(namesUniqueLowerAndSlidersStartInRange());
+static_assert(longestNameKnown());
 
 constexpr std::array<std::string_view, tabCount> tabCaptions = {"FPS 1", "FPS 2", "FPS 3", "Ping", "Bots", "Other"};
 
@@ -122,26 +141,20 @@ std::span<const Setting> settings()
     return table;
 }
 
-const Setting &threeStateRow(int rowIndex)
+const Setting &setting(int place)
 {
-    assert(isThreeStateRow(rowIndex));
-    return table[static_cast<size_t>(rowIndex)];
+    assert(place >= 0 && place < settingCount);
+    return table[static_cast<size_t>(place)];
 }
 
-const Setting &sliderRow(int sliderNumber)
+std::optional<int> findSetting(std::string_view name)
 {
-    assert(sliderNumber >= 0 && sliderNumber < sliderCount);
-    return table[static_cast<size_t>(firstSliderPosition) + static_cast<size_t>(sliderNumber)];
-}
-
-const Setting &directXRow()
-{
-    return table[directXPosition];
-}
-
-const Setting &rowWithIndex(int rowIndex)
-{
-    return isThreeStateRow(rowIndex) ? threeStateRow(rowIndex) : sliderRow(sliderNumber(rowIndex));
+    if (name.size() > longestNameSize)
+        return std::nullopt;
+    const auto it = std::find_if(table.begin(), table.end(), [name](const Setting &s) { return sameName(s.name, name); });
+    if (it == table.end())
+        return std::nullopt;
+    return static_cast<int>(it - table.begin());
 }
 
 std::string_view tabCaption(Tab tab)

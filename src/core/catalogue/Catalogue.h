@@ -27,14 +27,15 @@ struct SliderRange {
 
 inline constexpr int noRowIndex = -1;
 
+// A setting is known everywhere by its place in settings(); the description file keeps its three
+// lines in the slot of the same number.
 struct Setting {
-    int rowIndex;          // control-array index; noRowIndex for the DirectX row
+    int rowIndex;          // control-array index of its controls; noRowIndex for the DirectX row
     std::string_view name; // console variable name, the caption of the row's label
     Tab tab;
     Kind kind;
     Reset reset;
     SliderRange slider; // slider rows only
-    int descriptionSlot;
 };
 
 inline constexpr int threeStateCount = 37; // rows 0..36
@@ -42,6 +43,8 @@ inline constexpr int sliderCount = 14;     // rows 90..103
 inline constexpr int firstSliderRow = 90;
 inline constexpr int settingCount = threeStateCount + sliderCount + 1;
 inline constexpr int descriptionSlotCount = settingCount;
+inline constexpr int directXSetting = threeStateCount;     // the DirectX row's place
+inline constexpr int firstSliderSetting = threeStateCount + 1;
 
 inline constexpr std::string_view dxName = "mat_dxlevel";
 inline constexpr int dxLevelCount = 6;
@@ -52,25 +55,11 @@ inline constexpr int dxResetMember = 5;
 
 // All 52 settings: three-state rows 0..36, the DirectX row, slider rows 90..103.
 std::span<const Setting> settings();
+const Setting &setting(int place);
 
-const Setting &threeStateRow(int rowIndex); // 0..36
-const Setting &sliderRow(int sliderNumber); // 0..13, the slider of row 90 + k
-const Setting &directXRow();
-// The three-state or slider row whose controls carry this index (0..36, 90..103).
-const Setting &rowWithIndex(int rowIndex);
-
-constexpr bool isThreeStateRow(int rowIndex)
-{
-    return rowIndex >= 0 && rowIndex < threeStateCount;
-}
-constexpr bool isSliderRow(int rowIndex)
-{
-    return rowIndex >= firstSliderRow && rowIndex < firstSliderRow + sliderCount;
-}
-constexpr int sliderNumber(int sliderRowIndex)
-{
-    return sliderRowIndex - firstSliderRow;
-}
+// The place of the setting with this name; letter case does not count, as in the game's console.
+std::optional<int> findSetting(std::string_view name);
+inline constexpr int longestNameSize = 29; // mat_show_texture_memory_usage
 
 std::string_view tabCaption(Tab tab);
 

@@ -1,33 +1,35 @@
 #include "core/catalogue/RowActions.h"
 
-#include "core/catalogue/RowAccess.h"
+#include "core/catalogue/Choices.h"
 #include "core/catalogue/StartupData.h"
 
 using namespace Qt::StringLiterals;
 
 namespace RowActions {
 
-QString descriptionText(const StartupTables &tables, int slot)
+QString descriptionText(const StartupTables &tables, int setting)
 {
-    const auto &lines = tables.desc.at(slot);
+    const auto &lines = tables.desc.at(setting);
     return lines[0] + u"\r\n"_s + lines[1] + u"\r\n"_s + lines[2];
 }
 
-void resetRow(RowAccess &rows, const StartupTables &tables, int rowIndex)
+void reset(Choices &choices, const StartupTables &tables, int setting)
 {
-    if (Catalogue::isThreeStateRow(rowIndex)) {
-        const bool on = Catalogue::threeStateRow(rowIndex).reset == Catalogue::Reset::On;
-        rows.select(rowIndex, on ? RowState::On : RowState::Off);
+    switch (Catalogue::setting(setting).reset) {
+    case Catalogue::Reset::On:
+        choices.setSwitch(setting, SwitchState::On);
+        return;
+    case Catalogue::Reset::Off:
+        choices.setSwitch(setting, SwitchState::Off);
+        return;
+    case Catalogue::Reset::SliderDefault:
+        if (const std::optional<int> value = StartupData::sliderResetValue(tables, setting))
+            choices.setSliderValue(setting, *value);
+        return;
+    case Catalogue::Reset::DirectX90:
+        choices.setDxMember(Catalogue::dxResetMember);
         return;
     }
-    const int k = Catalogue::sliderNumber(rowIndex);
-    if (const std::optional<int> value = StartupData::sliderResetValue(tables, k))
-        rows.setSliderValue(k, *value);
-}
-
-void resetDirectX(RowAccess &rows)
-{
-    rows.selectDx(Catalogue::dxResetMember);
 }
 
 } // namespace RowActions

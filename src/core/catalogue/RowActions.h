@@ -4,19 +4,18 @@
 
 #include <QString>
 
-class RowAccess;
+class Choices;
 
 // What the row labels and "D" buttons do.
 namespace RowActions {
 
-// The slot's three lines joined by CR LF, verbatim; an unfilled slot gives two line breaks.
-QString descriptionText(const StartupTables &tables, int slot);
+// The setting's description: its slot's three lines joined by CR LF, verbatim; an unfilled slot
+// gives two line breaks.
+QString descriptionText(const StartupTables &tables, int setting);
 
-// Puts a three-state or slider row into its reset state. A slider whose sldef entry is not a
-// whole number within its range stays where it is.
-void resetRow(RowAccess &rows, const StartupTables &tables, int rowIndex);
-
-// Selects DirectX 9.0.
-void resetDirectX(RowAccess &rows);
+// Puts a setting into its reset state: a switch On or Off, a slider to its sldef entry, the DirectX
+// row to DirectX 9.0. A slider whose sldef entry is not a whole number within its range stays where
+// it is.
+void reset(Choices &choices, const StartupTables &tables, int setting);
 
 } // namespace RowActions

@@ -62,9 +62,9 @@ void readSliderDefaults(const QString &dataFolder, StartupTables &tables, QList<
     for (qsizetype k = 0; k < lines->size(); ++k)
         tables.sldef[k] = lines->at(k);
     for (int k = 0; k < Catalogue::sliderCount; ++k) {
-        if (sliderResetValue(tables, k))
+        if (sliderResetValue(tables, Catalogue::firstSliderSetting + k))
             continue;
-        const Catalogue::Setting &setting = Catalogue::sliderRow(k);
+        const Catalogue::Setting &setting = Catalogue::setting(Catalogue::firstSliderSetting + k);
         const QString entry = k < lines->size() ? u"\"%1\""_s.arg(tables.sldef[k]) : u"missing"_s;
         // One pass, so that a "%" in the entry is never taken for a place holder.
         problems.append({path, u"line %1 (%2) is %3, not a whole number from %4 to %5; its \"D\" button leaves "
@@ -98,10 +98,11 @@ Result readStartupTables(const QString &dataFolder)
     return result;
 }
 
-std::optional<int> sliderResetValue(const StartupTables &tables, int sliderNumber)
+std::optional<int> sliderResetValue(const StartupTables &tables, int setting)
 {
-    const std::optional<std::int32_t> value = NumberText::toWhole32(tables.sldef.at(sliderNumber));
-    const Catalogue::SliderRange &range = Catalogue::sliderRow(sliderNumber).slider;
+    // The file holds the sliders' entries in their order, the first slider's on line 1.
+    const std::optional<std::int32_t> value = NumberText::toWhole32(tables.sldef.at(setting - Catalogue::firstSliderSetting));
+    const Catalogue::SliderRange &range = Catalogue::setting(setting).slider;
     if (!value || *value < range.min || *value > range.max)
         return std::nullopt;
     return *value;

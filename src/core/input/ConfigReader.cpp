@@ -2,7 +2,7 @@
 
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/NumberText.h"
-#include "core/catalogue/RowAccess.h"
+#include "core/catalogue/Choices.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,25 +24,14 @@ bool canBeInNumber(char byte)
 
 } // namespace
 
-ConfigReader::ConfigReader(RowAccess &rows)
-    : m_rows(rows)
+ConfigReader::ConfigReader(Choices &choices)
+    : m_choices(choices)
 {
-    auto addName = [this](const QString &name, RowRef row) {
-        if (m_names.contains(name))
-            return;
-        m_names.insert(name, row);
-        m_longestName = std::max(m_longestName, name.size());
-    };
-    for (int row = 0; row < Catalogue::threeStateCount; ++row)
-        addName(rows.caption(row), {Target::ThreeState, row});
-    for (int k = 0; k < Catalogue::sliderCount; ++k)
-        addName(rows.caption(Catalogue::firstSliderRow + k), {Target::Slider, k});
-    addName(rows.dxCaption(), {Target::DirectX, 0});
 }
 
-void ConfigReader::read(QIODevice &device, RowAccess &rows)
+void ConfigReader::read(QIODevice &device, Choices &choices)
 {
-    ConfigReader reader(rows);
+    ConfigReader reader(choices);
     QByteArray chunk(chunkSize, Qt::Uninitialized);
     for (;;) {
         const qint64 got = device.read(chunk.data(), chunk.size());
@@ -53,7 +42,7 @@ void ConfigReader::read(QIODevice &device, RowAccess &rows)
     reader.finish();
 }
 
-bool ConfigReader::readFile(const QString &path, RowAccess &rows)
+bool ConfigReader::readFile(const QString &path, Choices &choices)
 {
     // Checked before opening: opening a pipe already blocks.
     if (!QFileInfo(path).isFile())
@@ -61,7 +50,7 @@ bool ConfigReader::readFile(const QString &path, RowAccess &rows)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    read(file, rows);
+    read(file, choices);
     return true;
 }
 
@@ -124,11 +113,10 @@ void ConfigReader::take(char byte)
     case Phase::Name:
         if (byte == ' ') {
             startValue();
-        } else if (m_name.size() >= m_longestName) {
-            m_phase = Phase::PassOver; // longer than any row's name
+        } else if (m_name.size() >= Catalogue::longestNameSize) {
+            m_phase = Phase::PassOver; // longer than any setting's name
         } else {
-            // Every byte stands for one character (Latin-1); row names are plain ASCII.
-            m_name.append(QLatin1Char(byte));
+            m_name.append(byte);
         }
         return;
     case Phase::Value:
@@ -141,14 +129,14 @@ void ConfigReader::take(char byte)
 
 void ConfigReader::startValue()
 {
-    const auto found = m_names.constFind(m_name);
-    if (found == m_names.cend()) {
+    const std::optional<int> found = Catalogue::findSetting(std::string_view(m_name.constData(), m_name.size()));
+    if (!found) {
         m_phase = Phase::PassOver;
         return;
     }
     if (m_nameListener)
-        m_nameListener(m_name);
-    m_row = found.value();
+        m_nameListener(*found);
+    m_setting = *found;
     m_phase = Phase::Value;
 }
 
@@ -184,7 +172,7 @@ void ConfigReader::takeValue(char byte)
 void ConfigReader::endLine()
 {
     if (m_phase == Phase::Value)
-        apply(m_row, m_value);
+        apply(m_setting, m_value);
     m_phase = Phase::LineStart;
     // Emptied, not cleared: the buffers are kept for the next line instead of freed and grown again.
     m_name.resize(0);
@@ -194,24 +182,24 @@ void ConfigReader::endLine()
     m_blankAfterValue = false;
 }
 
-void ConfigReader::apply(const RowRef &row, QStringView value)
+void ConfigReader::apply(int setting, QStringView value)
 {
-    switch (row.target) {
-    case Target::ThreeState:
-        // Only the value 1 means On; a value that is not a number leaves the row as it is.
+    switch (Catalogue::setting(setting).kind) {
+    case Catalogue::Kind::ThreeState:
+        // Only the value 1 means On; a value that is not a number leaves the switch as it is.
         if (const std::optional<double> number = NumberText::parseNumber(value))
-            m_rows.select(row.index, *number == 1.0 ? RowState::On : RowState::Off);
+            m_choices.setSwitch(setting, *number == 1.0 ? SwitchState::On : SwitchState::Off);
         return;
-    case Target::Slider:
+    case Catalogue::Kind::Slider:
         if (const std::optional<std::int32_t> whole = NumberText::toWhole32(value))
-            m_rows.setSliderValue(row.index, *whole);
+            m_choices.setSliderValue(setting, *whole);
         return;
-    case Target::DirectX:
+    case Catalogue::Kind::DirectX:
         // Only an exact level counts: 80.5 selects nothing.
         if (const std::optional<double> number = NumberText::parseNumber(value);
             number && *number == std::trunc(*number) && std::abs(*number) <= Catalogue::dxLevels.back()) {
             if (const std::optional<int> member = Catalogue::dxMemberForLevel(static_cast<int>(*number)))
-                m_rows.selectDx(*member);
+                m_choices.setDxMember(*member);
         }
         return;
     }

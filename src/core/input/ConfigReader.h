@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 
 #include <functional>
 
+class Choices;
 class QIODevice;
-class RowAccess;
 
-// Reads a console config and merges the values of the rows it names into the rows. Any text is
+// Reads a console config and merges the values of the settings it names into a set of choices. Any text is
 // accepted: lines that name no row, or whose value is not a number, change nothing.
 //
 // The text is taken in chunks, in one pass: a line is kept only as long as it can still matter
@@ -17,8 +16,7 @@ class RowAccess;
 // of many megabytes costs no more memory than a chunk.
 class ConfigReader {
 public:
-    // The names are looked up in the captions the rows carry now.
-    explicit ConfigReader(RowAccess &rows);
+    explicit ConfigReader(Choices &choices);
 
     // Feeds the next bytes of the file; a line may run on from one chunk into the next.
     void feed(QByteArrayView bytes);
@@ -27,21 +25,16 @@ public:
 
     // Told the name part of every line that names a row, whatever its value, before the value is
     // read: lets a writer find the lines this reader takes as a row's without a second set of rules.
-    void setNameListener(std::function<void(const QString &name)> listener) { m_nameListener = std::move(listener); }
+    void setNameListener(std::function<void(int setting)> listener) { m_nameListener = std::move(listener); }
 
     // Reads the device to its end.
-    static void read(QIODevice &device, RowAccess &rows);
+    static void read(QIODevice &device, Choices &choices);
     // Reads the file at path. Only an ordinary file is opened: a named pipe would wait for ever for a
     // writer and a device such as /dev/zero never ends. False, with nothing read, for any other path
     // and for a file that cannot be opened.
-    static bool readFile(const QString &path, RowAccess &rows);
+    static bool readFile(const QString &path, Choices &choices);
 
 private:
-    enum class Target { ThreeState, Slider, DirectX };
-    struct RowRef {
-        Target target;
-        int index; // row index, slider number, or unused for the DirectX row
-    };
     // Where the current line stands.
     enum class Phase { LineStart, Name, Value, PassOver };
 
@@ -49,12 +42,10 @@ private:
     void endLine();
     void startValue();
     void takeValue(char byte);
-    void apply(const RowRef &row, QStringView value);
+    void apply(int setting, QStringView value);
 
-    RowAccess &m_rows;
-    QHash<QString, RowRef> m_names;
-    qsizetype m_longestName = 0;
-    std::function<void(const QString &name)> m_nameListener;
+    Choices &m_choices;
+    std::function<void(int setting)> m_nameListener;
 
     // A UTF-8 byte-order mark may precede the first line.
     qsizetype m_bomBytesSeen = 0;
@@ -62,8 +53,8 @@ private:
 
     bool m_afterCr = false;
     Phase m_phase = Phase::LineStart;
-    QString m_name;
-    RowRef m_row{Target::ThreeState, 0};
+    QByteArray m_name;
+    int m_setting = 0;
     QString m_value; // the value without its quotes and the blanks around it
     bool m_valueStarted = false;
     bool m_valueClosedWithQuote = false;

@@ -17,15 +17,18 @@ bool isLineEnd(QChar c)
     return c == u'\r' || c == u'\n';
 }
 
-// "Item 6 (cl_ejectbrass)": counted from 1 for the reader, with the row it sets.
+// The items skip the DirectX level, which sits between the switches and the sliders.
+int settingOfItem(int item)
+{
+    return item < Catalogue::directXSetting ? item : item + 1;
+}
+
+// "Item 6 (cl_ejectbrass)": counted from 1 for the reader, with the setting it sets.
 QString itemLabel(int item)
 {
-    const std::string_view name = item < Catalogue::threeStateCount ? Catalogue::threeStateRow(item).name
-                                  : item < itemCount ? Catalogue::sliderRow(item - Catalogue::threeStateCount).name
-                                                     : std::string_view();
-    if (name.empty())
+    if (item >= itemCount)
         return u"Item %1"_s.arg(item + 1);
-    return u"Item %1 (%2)"_s.arg(item + 1).arg(toQString(name));
+    return u"Item %1 (%2)"_s.arg(item + 1).arg(toQString(Catalogue::setting(settingOfItem(item)).name));
 }
 
 Problem problem(int item, const QString &what)
@@ -97,11 +100,11 @@ std::variant<Step, Problem> readItem(int number, const QString &item)
     if (!value)
         return problem(number, u"does not hold a whole number from -32768 to 32767."_s);
 
-    Step step{number, RowState::Default, 0};
+    Step step{settingOfItem(number), SwitchState::Default, 0};
     if (number < Catalogue::threeStateCount) {
         if (*kind != 1 && *kind != 3)
             return problem(number, u"must end in 1 (On) or 3 (Off)."_s);
-        step.state = *kind == 1 ? RowState::On : RowState::Off;
+        step.state = *kind == 1 ? SwitchState::On : SwitchState::Off;
     } else {
         if (*kind == 1 || *kind == 3)
             return problem(number, u"is a slider value and must not end in 1 or 3."_s);
@@ -143,13 +146,13 @@ Parsed readFile(const QString &path)
     return parse(text);
 }
 
-void apply(const QList<Step> &steps, RowAccess &rows)
+void apply(const QList<Step> &steps, Choices &choices)
 {
     for (const Step &step : steps) {
-        if (step.item < Catalogue::threeStateCount)
-            rows.select(step.item, step.state);
+        if (step.state != SwitchState::Default)
+            choices.setSwitch(step.setting, step.state);
         else
-            rows.setSliderValue(step.item - Catalogue::threeStateCount, step.sliderValue);
+            choices.setSliderValue(step.setting, step.sliderValue);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/catalogue/RowAccess.h"
+#include "core/catalogue/Choices.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -9,7 +9,8 @@
 #include <variant>
 
 // A preset file: up to 51 items separated by commas or line ends. Item n sets three-state row n
-// (n = 0..36) or slider n - 37 (n = 37..50). An item's last character is its kind digit: 1 selects
+// (n = 0..36) or the slider of row 90 + n - 37 (n = 37..50): every setting but the DirectX level, in
+// the catalogue's order. An item's last character is its kind digit: 1 selects
 // On, 3 selects Off, 2 sets the slider to 0, any other digit sets the slider to the number after
 // the item's first "." (or to the whole item when it has none).
 namespace PresetFile {
@@ -18,9 +19,9 @@ inline constexpr int itemCount = 37 + 14;
 
 // What one item does.
 struct Step {
-    int item = 0;
-    RowState state = RowState::Default; // On or Off for a three-state item
-    int sliderValue = 0;                // for a slider item
+    int setting = 0;                          // the place of the setting it sets
+    SwitchState state = SwitchState::Default; // On or Off for a three-state item
+    int sliderValue = 0;                      // for a slider item
 };
 
 // Why a file was not applied. `item` counts from 0; -1 when the problem is the file as a whole.
@@ -35,8 +36,8 @@ using Parsed = std::variant<QList<Step>, Problem>;
 [[nodiscard]] Parsed parse(QByteArrayView text);
 [[nodiscard]] Parsed readFile(const QString &path);
 
-// Sets the rows the steps cover; every other row, and the DirectX level, keep their state.
+// Sets the settings the steps cover; every other setting, and the DirectX level, keep their state.
 // Slider values outside a slider's range end at the nearest end of it.
-void apply(const QList<Step> &steps, RowAccess &rows);
+void apply(const QList<Step> &steps, Choices &choices);
 
 } // namespace PresetFile

@@ -1,8 +1,8 @@
 #include "core/output/ConfigText.h"
 
-#include "core/catalogue/Catalogue.h"
-#include "core/catalogue/RowAccess.h"
-#include "core/output/ValueTable.h"
+#include "core/catalogue/CatalogueText.h"
+#include "core/catalogue/Choices.h"
+#include "core/catalogue/StartupTables.h"
 
 #include <QStringList>
 
@@ -18,55 +18,67 @@ const QString fileFooterRule = u"//========================"_s;
 const QString echoLine = u"echo :::Zorara l0aded:::"_s;
 const QString lineBreak = u"\r\n"_s;
 
-QString rowLine(const ConfigValue &name, const ConfigValue &value)
+// "name value", the unit both config texts are made of.
+QString settingLine(int setting, const QString &value)
 {
-    return rowLine(valueText(name), valueText(value));
+    return toQString(Catalogue::setting(setting).name) + u' ' + value;
+}
+
+QString dxLevelText(int member)
+{
+    return QString::number(Catalogue::dxLevels[static_cast<size_t>(member)]);
 }
 
 } // namespace
 
-QString rowLine(const QString &name, const QString &value)
-{
-    return name + u' ' + value;
-}
-
-QString composePreviewText(const ValueTable &table)
+QString composePreviewText(const Choices &choices, const StartupTables &tables)
 {
     QStringList lines{headerRule, previewTitle, headerRule, QString()};
-    for (int i = 0; i < ValueTable::cvarCount; ++i)
-        lines << rowLine(table.cvarname[i], table.cvarvalue[i]);
-    for (int k = 0; k < Catalogue::sliderCount; ++k)
-        lines << rowLine(table.slidername[k], table.slidervalue[k]);
+    for (int place = 0; place < Catalogue::settingCount; ++place) {
+        switch (Catalogue::setting(place).kind) {
+        case Catalogue::Kind::ThreeState: {
+            const SwitchState state = choices.switchState(place);
+            lines << settingLine(place, state == SwitchState::On    ? u"1"_s
+                                        : state == SwitchState::Off ? u"0"_s
+                                                                    : tables.defval[static_cast<size_t>(place)]);
+            break;
+        }
+        case Catalogue::Kind::DirectX:
+            // Level 90 stands in for "no level chosen" as well as for DirectX 9.0 itself.
+            lines << settingLine(place, dxLevelText(choices.dxMember().value_or(Catalogue::dxResetMember)));
+            break;
+        case Catalogue::Kind::Slider:
+            // QString::number never groups digits nor follows the user's locale.
+            lines << settingLine(place, QString::number(choices.sliderValue(place)));
+            break;
+        }
+    }
     lines << QString() << previewFooterRule << echoLine << previewFooterRule;
     return lines.join(lineBreak);
 }
 
-QList<SettingLine> fileSettingLines(const RowAccess &rows)
+QList<SettingLine> fileSettingLines(const Choices &choices)
 {
     QList<SettingLine> lines;
-    const auto add = [&lines](const QString &name, const QString &value) {
-        lines.append({name, rowLine(name, value)});
-    };
-    for (int row = 0; row < Catalogue::threeStateCount; ++row) {
-        const RowState state = rows.rowState(row);
-        if (state == RowState::Off)
-            add(rows.caption(row), u"0"_s);
-        else if (state == RowState::On)
-            add(rows.caption(row), u"1"_s);
+    const auto add = [&lines](int place, const QString &value) { lines.append({place, settingLine(place, value)}); };
+    for (int place = 0; place < Catalogue::threeStateCount; ++place) {
+        const SwitchState state = choices.switchState(place);
+        if (state != SwitchState::Default)
+            add(place, state == SwitchState::On ? u"1"_s : u"0"_s);
     }
-    for (int k = 0; k < Catalogue::sliderCount; ++k)
-        add(rows.caption(Catalogue::firstSliderRow + k), QString::number(rows.sliderValue(k)));
-    if (const std::optional<int> dx = rows.selectedDx())
-        add(rows.dxCaption(), QString::number(Catalogue::dxLevels[*dx]));
+    for (int place = Catalogue::firstSliderSetting; place < Catalogue::settingCount; ++place)
+        add(place, QString::number(choices.sliderValue(place)));
+    if (const std::optional<int> dx = choices.dxMember())
+        add(Catalogue::directXSetting, dxLevelText(*dx));
     return lines;
 }
 
-QByteArray composeFileText(const RowAccess &rows)
+QByteArray composeFileText(const Choices &choices)
 {
     QStringList lines{headerRule, fileTitle, headerRule, QString()};
-    for (const SettingLine &setting : fileSettingLines(rows))
+    for (const SettingLine &setting : fileSettingLines(choices))
         lines << setting.text;
     lines << QString() << fileFooterRule << echoLine << fileFooterRule;
-    // Every character comes from the literals, the ASCII captions and digits.
+    // Every character comes from the literals, the ASCII names and digits.
     return (lines.join(lineBreak) + lineBreak).toLatin1();
 }

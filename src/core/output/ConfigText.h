@@ -4,27 +4,24 @@
 #include <QList>
 #include <QString>
 
-class RowAccess;
-struct ValueTable;
+class Choices;
+struct StartupTables;
 
-// "name value", the unit both config texts are made of.
-QString rowLine(const QString &name, const QString &value);
-
-// A line of the saved file that carries a row's value.
+// A line of the saved file that carries a setting's value.
 struct SettingLine {
-    QString name;
+    int setting;  // its place in the catalogue
     QString text; // "name value"
 };
 
-// The settings the saved file writes, in its order: the three-state rows set On or Off, every
-// slider, mat_dxlevel when a level is selected.
-QList<SettingLine> fileSettingLines(const RowAccess &rows);
+// The settings the saved file writes, in its order: the switches set On or Off, every slider,
+// mat_dxlevel when a level is selected.
+QList<SettingLine> fileSettingLines(const Choices &choices);
 
-// The text the preview window shows: every row, Default rows with their default value text,
-// mat_dxlevel after the three-state rows. CR LF between lines, none after the last.
-QString composePreviewText(const ValueTable &table);
+// The text the preview window shows: every setting in the catalogue's order, switches in Default
+// with their default value text from the data folder, level 90 when none is selected. CR LF
+// between lines, none after the last.
+QString composePreviewText(const Choices &choices, const StartupTables &tables);
 
-// The config file as saved, straight from the rows: only rows set On or Off, every slider,
-// mat_dxlevel last and only when a level is selected. Every line, the last one included, ends
-// with CR LF.
-QByteArray composeFileText(const RowAccess &rows);
+// The config file as saved: the lines of fileSettingLines between the banner and the closing echo.
+// Every line, the last one included, ends with CR LF.
+QByteArray composeFileText(const Choices &choices);

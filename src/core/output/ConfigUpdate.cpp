@@ -1,7 +1,7 @@
 #include "core/output/ConfigUpdate.h"
 
 #include "core/catalogue/Catalogue.h"
-#include "core/catalogue/RowAccess.h"
+#include "core/catalogue/Choices.h"
 #include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
 
@@ -19,38 +19,24 @@ namespace {
 
 constexpr QByteArrayView byteOrderMark("\xEF\xBB\xBF");
 
-// The window's rows as the reader sees them while it reads one line: it finds the rows by their
-// captions and sets them through here, where each value it sets is compared with the window's.
-class LineProbe final : public RowAccess {
-public:
-    explicit LineProbe(const RowAccess &window)
-        : m_window(window)
-    {
+// Makes `setting` differ from the window's value, so that reading a line shows whether the line
+// gives the window's value.
+void unsetInProbe(Choices &probe, const Choices &window, int setting)
+{
+    switch (Catalogue::setting(setting).kind) {
+    case Catalogue::Kind::ThreeState:
+        probe.setSwitch(setting, window.switchState(setting) == SwitchState::On ? SwitchState::Off : SwitchState::On);
+        return;
+    case Catalogue::Kind::Slider: {
+        const Catalogue::SliderRange &range = Catalogue::setting(setting).slider;
+        probe.setSliderValue(setting, window.sliderValue(setting) == range.min ? range.max : range.min);
+        return;
     }
-
-    void startLine() { m_gaveWindowValue = false; }
-    // The line set its row, and to the value the window holds.
-    bool gaveWindowValue() const { return m_gaveWindowValue; }
-
-    QString caption(int rowIndex) const override { return m_window.caption(rowIndex); }
-    QString dxCaption() const override { return m_window.dxCaption(); }
-    RowState rowState(int rowIndex) const override { return m_window.rowState(rowIndex); }
-    int sliderValue(int sliderNumber) const override { return m_window.sliderValue(sliderNumber); }
-    std::optional<int> selectedDx() const override { return m_window.selectedDx(); }
-
-    void select(int rowIndex, RowState onOrOff) override { m_gaveWindowValue = onOrOff == m_window.rowState(rowIndex); }
-    void setSliderValue(int sliderNumber, int value) override
-    {
-        // Clamped as the slider clamps it: rate "128000" gives the top of the range.
-        const Catalogue::SliderRange &range = Catalogue::sliderRow(sliderNumber).slider;
-        m_gaveWindowValue = std::clamp(value, range.min, range.max) == m_window.sliderValue(sliderNumber);
+    case Catalogue::Kind::DirectX:
+        probe.setDxMember((window.dxMember().value_or(0) + 1) % Catalogue::dxLevelCount);
+        return;
     }
-    void selectDx(int member) override { m_gaveWindowValue = std::optional(member) == m_window.selectedDx(); }
-
-private:
-    const RowAccess &m_window;
-    bool m_gaveWindowValue = false;
-};
+}
 
 // Where the line starting at `from` ends, and where the next one starts: CR LF, LF alone and CR
 // alone end a line, as for the reader.
@@ -94,22 +80,24 @@ Existing readExisting(const QString &path)
     return {bytes, {}};
 }
 
-QByteArray updateText(QByteArrayView existing, const RowAccess &rows)
+QByteArray updateText(QByteArrayView existing, const Choices &choices)
 {
-    const QList<SettingLine> settings = fileSettingLines(rows);
-    QHash<QString, qsizetype> written;
+    const QList<SettingLine> settings = fileSettingLines(choices);
+    QHash<int, qsizetype> written;
     for (qsizetype i = 0; i < settings.size(); ++i)
-        written.insert(settings[i].name, i);
+        written.insert(settings[i].setting, i);
     QList<bool> named(settings.size(), false);
 
     // One reader for the whole file, fed a line at a time, says what each line does: which written
     // setting it names (the listener) and whether it gives the window's value (the probe).
-    LineProbe probe(rows);
+    Choices probe = choices;
     ConfigReader reader(probe);
     std::optional<qsizetype> namedSetting; // by the line being read
-    reader.setNameListener([&](const QString &name) {
-        if (const auto found = written.constFind(name); found != written.cend())
+    reader.setNameListener([&](int setting) {
+        if (const auto found = written.constFind(setting); found != written.cend()) {
             namedSetting = found.value();
+            unsetInProbe(probe, choices, setting);
+        }
     });
 
     QByteArray result;
@@ -127,11 +115,11 @@ QByteArray updateText(QByteArrayView existing, const RowAccess &rows)
         const QByteArrayView line = existing.sliced(at, next - at);
         const QByteArrayView lineEnd = existing.sliced(textEnd, next - textEnd);
         namedSetting.reset();
-        probe.startLine();
+        probe = choices;
         reader.feed(line);
         if (next == existing.size())
             reader.finish();
-        if (namedSetting && !probe.gaveWindowValue()) {
+        if (namedSetting && probe != choices) {
             result.append(settings[*namedSetting].text.toLatin1());
             result.append(lineEnd);
         } else {

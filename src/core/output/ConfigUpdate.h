@@ -4,7 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-class RowAccess;
+class Choices;
 
 // Saving over a player's own config without losing a line of it: only the lines of the settings
 // this save writes change.
@@ -24,11 +24,11 @@ struct Existing {
 Existing readExisting(const QString &path);
 
 // The existing file with the settings the saved file writes (fileSettingLines) brought to the
-// rows' values. A line that Open takes as a written setting's stays as it is when Open would
+// window's values. A line that Open takes as a written setting's stays as it is when Open would
 // give the setting the rows' value from it; otherwise it becomes the setting's line, keeping its
 // own line end. Every other line, the byte-order mark and the line ends stay. Written settings
 // that no line names follow the last line in the saved file's order, each ended with the file's
 // first line end (CR LF when it has none).
-QByteArray updateText(QByteArrayView existing, const RowAccess &rows);
+QByteArray updateText(QByteArrayView existing, const Choices &choices);
 
 } // namespace ConfigUpdate

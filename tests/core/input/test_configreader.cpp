@@ -1,5 +1,5 @@
 #include "core/input/ConfigReader.h"
-#include "support/FakeRows.h"
+#include "support/ChoicesText.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,7 +17,7 @@ namespace {
 // fed in pieces of `chunk` bytes so that line ends and the byte-order mark fall across the pieces.
 QString read(const QByteArray &text, qsizetype chunk = 0)
 {
-    FakeRows rows;
+    Choices rows;
     if (chunk == 0) {
         QBuffer buffer;
         buffer.setData(text);
@@ -29,7 +29,7 @@ QString read(const QByteArray &text, qsizetype chunk = 0)
             reader.feed(QByteArrayView(text).sliced(at, std::min(chunk, text.size() - at)));
         reader.finish();
     }
-    return changedRows(rows).join(u' ');
+    return changedSettings(rows).join(u' ');
 }
 
 } // namespace
@@ -63,7 +63,7 @@ private slots:
             << "cl_showfps 1\r\nfov 80\r\ncl_showfps 0\r\nfov 100\r\ncl_showfps on\r\n"_ba
             << u"cl_showfps=Off fov=100"_s;
         QTest::newRow("mixed line ends") << "cl_showfps 1\nfov 90\r\n\r\nrate 30000\rcl_smooth 0\n\rmat_dxlevel 70"_ba
-                                         << u"cl_smooth=Off cl_showfps=On rate=30000 fov=90 mat_dxlevel=70"_s;
+                                         << u"cl_smooth=Off cl_showfps=On mat_dxlevel=70 rate=30000 fov=90"_s;
         QTest::newRow("byte-order mark") << "\357\273\277cl_showfps 1\r\nfov 90"_ba << u"cl_showfps=On fov=90"_s;
         QTest::newRow("byte-order mark later is text") << "fov 90\r\n\357\273\277cl_showfps 1"_ba << u"fov=90"_s;
         QTest::newRow("half a byte-order mark is text") << "\357\273cl_showfps 1\nfov 90"_ba << u"fov=90"_s;
@@ -91,7 +91,7 @@ private slots:
         const QString pipe = folder.filePath(u"pipe.cfg"_s);
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(QFile::link(pipe, folder.filePath(u"link.cfg"_s)));
-        FakeRows rows;
+        Choices rows;
         for (const QString &path : {pipe, folder.filePath(u"link.cfg"_s), u"/dev/zero"_s, folder.path()})
             QVERIFY2(!ConfigReader::readFile(path, rows), qPrintable(path));
         QFile config(folder.filePath(u"ordinary.cfg"_s));
@@ -99,7 +99,7 @@ private slots:
         config.close();
         QVERIFY(QFile::link(config.fileName(), folder.filePath(u"to-ordinary.cfg"_s)));
         QVERIFY(ConfigReader::readFile(folder.filePath(u"to-ordinary.cfg"_s), rows));
-        QCOMPARE(changedRows(rows), QStringList{u"cl_showfps=On"_s});
+        QCOMPARE(changedSettings(rows), QStringList{u"cl_showfps=On"_s});
     }
 
     void readsPlayersConfigs_data()
@@ -135,8 +135,8 @@ private slots:
         QFETCH(QString, rows);
         const QDir corpus(QStringLiteral(TUNEWICK_CORPUS_DIR));
         const auto readFile = [&corpus](const QString &name) {
-            FakeRows changed;
-            return ConfigReader::readFile(corpus.filePath(name), changed) ? changedRows(changed)
+            Choices changed;
+            return ConfigReader::readFile(corpus.filePath(name), changed) ? changedSettings(changed)
                                                                           : QStringList{u"(unread)"_s};
         };
         QFile text(corpus.filePath(file));
@@ -144,7 +144,7 @@ private slots:
         QSet<QString> named;
         const QRegularExpression lineStart(u"(?:^|[\r\n])([^ \r\n]*) "_s);
         for (const QRegularExpressionMatch &match : lineStart.globalMatch(QString::fromLatin1(text.readAll())))
-            named.insert(match.captured(1));
+            named.insert(match.captured(1).toLower());
         const QStringList changed = readFile(file);
         for (const QString &row : changed)
             QVERIFY2(named.contains(row.section(u'=', 0, 0)), qPrintable(row));

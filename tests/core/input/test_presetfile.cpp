@@ -1,7 +1,8 @@
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
 #include "core/input/PresetFile.h"
-#include "support/FakeRows.h"
+#include "core/catalogue/CatalogueText.h"
+#include "support/ChoicesText.h"
 
 #include <QTest>
 
@@ -17,9 +18,9 @@ class TestPresetFile : public QObject {
     {
         if (const auto *problem = std::get_if<PresetFile::Problem>(&parsed))
             return problem->text;
-        FakeRows rows;
+        Choices rows;
         PresetFile::apply(std::get<QList<PresetFile::Step>>(parsed), rows);
-        return changedRows(rows).join(u' ');
+        return changedSettings(rows).join(u' ');
     }
 
 private slots:
@@ -57,7 +58,7 @@ private slots:
         QFETCH(QString, result);
         QStringList allOn;
         for (int row = 0; row < Catalogue::threeStateCount; ++row)
-            allOn << FakeRows().caption(row) + u"=On"_s;
+            allOn << toQString(Catalogue::setting(row).name) + u"=On"_s;
         text.replace("%on", QByteArray("1,").repeated(Catalogue::threeStateCount));
         QCOMPARE(applied(PresetFile::parse(text)), result.replace(u"%on"_s, allOn.join(u' ')));
     }
@@ -70,13 +71,13 @@ private slots:
             QVERIFY2(std::holds_alternative<QList<PresetFile::Step>>(parsed), qPrintable(applied(parsed)));
             QCOMPARE(std::get<QList<PresetFile::Step>>(parsed).size(), PresetFile::itemCount);
         }
-        FakeRows reset;
+        Choices reset;
         const StartupTables tables = StartupData::readStartupTables(data).tables;
-        for (const Catalogue::Setting &setting : Catalogue::settings()) {
-            if (setting.kind != Catalogue::Kind::DirectX)
-                RowActions::resetRow(reset, tables, setting.rowIndex);
+        for (int place = 0; place < Catalogue::settingCount; ++place) {
+            if (place != Catalogue::directXSetting)
+                RowActions::reset(reset, tables, place);
         }
-        QCOMPARE(applied(PresetFile::readFile(data + u"defq.cst"_s)), changedRows(reset).join(u' '));
+        QCOMPARE(applied(PresetFile::readFile(data + u"defq.cst"_s)), changedSettings(reset).join(u' '));
         QVERIFY(applied(PresetFile::readFile(data + u"none.cst"_s)).startsWith(u"The file cannot be read: "_s));
     }
 };

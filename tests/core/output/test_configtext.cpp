@@ -1,8 +1,7 @@
 #include "core/catalogue/StartupTables.h"
 #include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
-#include "core/output/ValueTable.h"
-#include "support/FakeRows.h"
+#include "support/ChoicesText.h"
 
 #include <QLocale>
 #include <QTest>
@@ -32,33 +31,31 @@ private slots:
         const QStringList defval =
             u"1|1|1|1|0|1|0|1|1|1|1|1|1|0|1|1|1|1|1|0|0  ||0|1|1|1|1|1|1|0|1|1|0.1|0|0|0|1 // hide|spare"_s.split(u'|');
         std::copy(defval.begin(), defval.end(), tables.defval.begin());
-        ValueTable table;
-        collectValues(FakeRows(), tables, table);
-        QCOMPARE(composePreviewText(table), QString::fromLatin1(expected(u"fresh-window-preview.txt"_s)));
+        QCOMPARE(composePreviewText(Choices(), tables), QString::fromLatin1(expected(u"fresh-window-preview.txt"_s)));
     }
 
     // The file: only rows set On or Off, every slider, the DirectX level last; every line ends in CR LF.
     void fileWithSomeRowsSet()
     {
-        FakeRows rows;
-        rows.select(0, RowState::On);
-        rows.select(1, RowState::Off);
-        rows.select(32, RowState::On);
-        rows.selectDx(4);
-        rows.setSliderValue(13, 90);
-        QCOMPARE(composeFileText(rows), expected(u"some-rows-set.cfg"_s));
+        Choices choices;
+        choices.setSwitch(0, SwitchState::On);
+        choices.setSwitch(1, SwitchState::Off);
+        choices.setSwitch(32, SwitchState::On);
+        choices.setDxMember(4);
+        choices.setSliderValue(Catalogue::settingCount - 1, 90);
+        QCOMPARE(composeFileText(choices), expected(u"some-rows-set.cfg"_s));
     }
 
-    // Whatever the rows hold, Open reads the saved text back into the same rows.
-    void fileReadsBackAsTheSameRows()
+    // Whatever the choices, Open reads the saved text back into the same choices.
+    void fileReadsBackAsTheSameChoices()
     {
         for (quint32 seed = 1; seed <= 8; ++seed) {
-            const FakeRows rows = FakeRows::random(seed);
-            FakeRows read;
+            const Choices choices = randomChoices(seed);
+            Choices read;
             ConfigReader reader(read);
-            reader.feed(composeFileText(rows));
+            reader.feed(composeFileText(choices));
             reader.finish();
-            QCOMPARE(changedRows(read), changedRows(rows));
+            QCOMPARE(changedSettings(read), changedSettings(choices));
         }
     }
 };

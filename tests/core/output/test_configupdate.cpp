@@ -1,6 +1,7 @@
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
-#include "support/FakeRows.h"
+#include "core/catalogue/CatalogueText.h"
+#include "support/ChoicesText.h"
 #include "support/UpdatePromises.h"
 
 #include <QDir>
@@ -14,13 +15,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The window of the table: cl_interp On, cl_showfps Off, rate at the top of its range, DirectX 8.1.
-FakeRows window()
+Choices window()
 {
-    FakeRows rows;
-    rows.select(32, RowState::On);
-    rows.select(33, RowState::Off);
-    rows.setSliderValue(11, 50000);
-    rows.selectDx(4);
+    Choices rows;
+    rows.setSwitch(32, SwitchState::On);
+    rows.setSwitch(33, SwitchState::Off);
+    rows.setSliderValue(Catalogue::firstSliderSetting + 11, 50000);
+    rows.setDxMember(4);
     return rows;
 }
 
@@ -29,7 +30,7 @@ QByteArray added(const QByteArray &end, const QStringList &named)
 {
     QByteArray lines;
     for (const SettingLine &setting : fileSettingLines(window())) {
-        if (!named.contains(setting.name))
+        if (!named.contains(toQString(Catalogue::setting(setting.setting).name)))
             lines += setting.text.toLatin1() + end;
     }
     return lines;
@@ -45,7 +46,7 @@ private slots:
         QTest::addColumn<QByteArray>("existing");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray others =
-            "CL_SHOWFPS 1\ncl_showfps\t1\n cl_showfps 1\n//cl_showfps 1\ncl_showfps\ncl_smooth 0\n";
+            "cl_showfps\t1\n cl_showfps 1\n//cl_showfps 1\ncl_showfps\ncl_smooth 0\n";
         const QByteArray asWindow =
             "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate \"128000\"\ncl_interp 1.0\nmat_dxlevel 81.0\n";
 
@@ -99,7 +100,7 @@ private slots:
         QFETCH(QString, file);
         const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(file);
         QCOMPARE(existing.whyNot, QString());
-        for (const FakeRows &rows : {FakeRows(), window()}) {
+        for (const Choices &rows : {Choices(), window()}) {
             const QByteArray updated = ConfigUpdate::updateText(existing.bytes, rows);
             QCOMPARE(brokenUpdatePromise(existing.bytes, updated, rows), QString());
             QCOMPARE(ConfigUpdate::updateText(updated, rows), updated); // a second save changes nothing

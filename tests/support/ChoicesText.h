@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/catalogue/Choices.h"
+
+#include <QStringList>
+
+// Every setting that differs from a fresh window, as "name=state" (On, Off, a slider's value, a
+// DirectX level), in the catalogue's order. Two sets of choices are equal exactly when these are.
+QStringList changedSettings(const Choices &choices);
+
+// Choices in any state the window can be in, the same for the same seed; sliders often at the ends
+// of their ranges.
+Choices randomChoices(quint32 seed);
