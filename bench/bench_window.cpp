@@ -2,6 +2,7 @@
 
 #include "core/catalogue/StartupData.h"
 #include "ui/app/MainWindow.h"
+#include "ui/CurrentChoices.h"
 #include "ui/catalogue/CatalogueTabs.h"
 
 #include <benchmark/benchmark.h>
@@ -57,8 +58,10 @@ void BM_CreateBareTabbedWindow(benchmark::State &state)
 // The part of creation that builds the rows of all six tabs.
 void BM_CreateCatalogueTabs(benchmark::State &state)
 {
+    CurrentChoices choices;
+    const StartupTables tables;
     for (auto _ : state)
-        benchmark::DoNotOptimize(std::make_unique<CatalogueTabs>());
+        benchmark::DoNotOptimize(std::make_unique<CatalogueTabs>(choices, tables));
 }
 
 // The part of creation that reads the data folder.

@@ -1,15 +1,17 @@
 // Renders the main window, one picture per tab, the splash, the about window and the preview window
 // to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen render_windows OUTPUT_FOLDER
-#include "core/catalogue/Catalogue.h"
 #include "Silent.h"
+
+#include "core/catalogue/Catalogue.h"
 #include "ui/app/AboutWindow.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/SplashWindow.h"
-#include "ui/catalogue/CatalogueTabs.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -44,8 +46,9 @@ int main(int argc, char *argv[])
     MainWindow window(prompts, QCoreApplication::applicationDirPath() + u"/../data"_s);
     window.initialise();
     window.show();
+    auto *tabs = window.findChild<QTabWidget *>(u"sstab"_s);
     for (int tab = 0; tab < Catalogue::tabCount; ++tab) {
-        window.catalogueTabs()->setCurrentIndex(tab);
+        tabs->setCurrentIndex(tab);
         if (!save(window, out, u"main-tab%1.png"_s.arg(tab)))
             return 1;
     }
@@ -56,8 +59,8 @@ int main(int argc, char *argv[])
             return 1;
     }
     // A description in the Status Bar, as a click on a name shows it.
-    window.catalogueTabs()->setCurrentIndex(int(Catalogue::Tab::Other));
-    emit window.catalogueTabs()->dxNameClicked();
+    tabs->setCurrentIndex(int(Catalogue::Tab::Other));
+    emit window.findChild<ClickableLabel *>(u"dxcmd"_s)->clicked();
     if (!save(window, out, u"main-description.png"_s))
         return 1;
     window.setAttribute(Qt::WA_DeleteOnClose, false);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/catalogue/RowAccess.h"
+#include "support/ChoicesText.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/CurrentChoices.h"
 #include "ui/app/AppController.h"
 
 #include <QtTest>
@@ -33,6 +34,9 @@ public:
 
     MainWindow *window() const { return controller.mainWindow(); }
     void trigger(const QString &actionName) const { window()->menuAction(actionName)->trigger(); }
+    void click(const QString &objectName) const { QTest::mouseClick(control<QWidget>(objectName), Qt::LeftButton); }
+    // What the window's choices differ in from a fresh window's, as "name=state" joined by blanks.
+    QString changed() const { return changedSettings(window()->choices().value()).join(u' '); }
     template<typename T> T *control(const QString &objectName) const { return window()->findChild<T *>(objectName); }
     // The windows shown, those of one name if it is given.
     static QWidgetList shownWindows(const QString &name = {})

@@ -2,9 +2,9 @@
 
 #include "core/app/BuildInfo.h"
 #include "core/app/ProgramVersion.h"
-#include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
 #include "core/input/GameConfigFolder.h"
+#include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 #include "ui/app/AboutWindow.h"
 #include "ui/app/DisplayFont.h"
@@ -56,12 +56,12 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
     : QMainWindow(parent)
     , m_prompts(prompts)
     , m_dataFolder(std::move(dataFolder))
+    , m_choices(new CurrentChoices(this))
 {
     setObjectName(u"main"_s);
     centreWhenFirstShown(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(u"Tunewick & Version"_s);
     setFont(DesignFont::arial());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor::fromRgb(CatalogueLayout::windowGrey));
@@ -71,7 +71,6 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
     createMenus();
     addShortcuts();
     connectMenus();
-    connectRowActions();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -83,17 +82,17 @@ void MainWindow::createCentralArea()
     m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);
 
-    m_tabs = new CatalogueTabs(m_client);
+    m_tabs = new CatalogueTabs(*m_choices, m_tables, m_client);
     m_tabs->setGeometry(Twips::rect(CatalogueLayout::stripLeft, CatalogueLayout::stripTop, CatalogueLayout::stripWidth,
                                     CatalogueLayout::stripHeight));
 
-    m_downLabel = new QLabel(u"Downlabel"_s, m_client);
+    m_downLabel = new QLabel(m_client);
     m_downLabel->setObjectName(u"downlabel"_s);
     m_downLabel->setTextFormat(Qt::PlainText);
     m_downLabel->setAlignment(Qt::AlignCenter);
     m_downLabel->setGeometry(Twips::rect(210, 7140, 6315, 225));
 
-    m_infoLabel = new QLabel(u"Click on a command to get it's description here."_s, m_client);
+    m_infoLabel = new QLabel(m_client);
     m_infoLabel->setObjectName(u"infolbl"_s);
     m_infoLabel->setTextFormat(Qt::PlainText);
     m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -107,6 +106,8 @@ void MainWindow::createCentralArea()
     m_client->addLine(0, 8400, 6720, 8400);
 
     setClientHeight(clientHeight);
+    connect(m_tabs, &CatalogueTabs::describing, this,
+            [this](const QString &description) { showInStatusBar(*m_infoLabel, description); });
 }
 
 namespace {
@@ -183,16 +184,16 @@ void MainWindow::connectMenus()
     const StartFolderLookup gameConfigFolder = [] {
         return GameConfigFolder::find(QDir::homePath(), QProcessEnvironment::systemEnvironment());
     };
-    connect(m_openAction, &QAction::triggered, new OpenCommand(m_prompts, rows(), this, gameConfigFolder),
+    connect(m_openAction, &QAction::triggered, new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder),
             &OpenCommand::run);
-    connect(m_saveAction, &QAction::triggered, new SaveCommand(m_prompts, rows(), this, gameConfigFolder),
+    connect(m_saveAction, &QAction::triggered, new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder),
             &SaveCommand::run);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     for (std::size_t i = 0; i < m_fontActions.size(); ++i) {
         connect(m_fontActions[i], &QAction::triggered, this,
                 [this, i] { DisplayFont::apply(*this, m_fontActions, i); });
     }
-    connect(m_previewAction, &QAction::triggered, new PreviewCommand(rows(), m_tables, this), &PreviewCommand::run);
+    connect(m_previewAction, &QAction::triggered, new PreviewCommand(*m_choices, m_tables, this), &PreviewCommand::run);
     connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
     auto *updater = new UpdateCommand(m_prompts, this);
     connect(m_updateAction, &QAction::triggered, updater, &UpdateCommand::run);
@@ -204,7 +205,7 @@ void MainWindow::connectMenus()
         else
             unsetCursor();
     });
-    auto *presets = new PresetCommands(m_prompts, rows(), m_dataFolder, this);
+    auto *presets = new PresetCommands(m_prompts, *m_choices, m_dataFolder, this);
     for (const Preset &preset : m_presets) {
         connect(preset.action, &QAction::triggered, presets, [presets, preset] {
             // The box is titled with the preset's own caption, without its menu accelerator.
@@ -212,20 +213,6 @@ void MainWindow::connectMenus()
         });
     }
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-}
-
-void MainWindow::connectRowActions()
-{
-    connect(m_tabs, &CatalogueTabs::nameClicked, this, [this](int row) {
-        showInStatusBar(*m_infoLabel,
-                        RowActions::descriptionText(m_tables, Catalogue::rowWithIndex(row).descriptionSlot));
-    });
-    connect(m_tabs, &CatalogueTabs::dxNameClicked, this, [this] {
-        showInStatusBar(*m_infoLabel, RowActions::descriptionText(m_tables, Catalogue::directXRow().descriptionSlot));
-    });
-    connect(m_tabs, &CatalogueTabs::resetClicked, this,
-            [this](int row) { RowActions::resetRow(*m_tabs, m_tables, row); });
-    connect(m_tabs, &CatalogueTabs::dxResetClicked, this, [this] { RowActions::resetDirectX(*m_tabs); });
 }
 
 void MainWindow::showAbout()
@@ -256,14 +243,9 @@ void MainWindow::readDataFiles()
 {
     StartupData::Result read = StartupData::readStartupTables(m_dataFolder);
     m_tables = std::move(read.tables);
-    m_tabs->describeNames(m_tables);
+    m_tabs->describeNames();
     if (!read.problems.isEmpty())
         m_prompts.inform(nullptr, u"Data files"_s, StartupData::problemReport(read.problems));
-}
-
-RowAccess &MainWindow::rows()
-{
-    return *m_tabs;
 }
 
 QAction *MainWindow::menuAction(const QString &objectName) const

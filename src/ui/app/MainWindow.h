@@ -10,9 +10,9 @@
 
 class AboutWindow;
 class CatalogueTabs;
+class CurrentChoices;
 class LinePanel;
 class QLabel;
-class RowAccess;
 class UserPrompts;
 
 // The main window `main`: the tab strip with the catalogue, its menus and the Status Bar.
@@ -25,8 +25,8 @@ public:
     // The steps of creation that follow building the controls, run before the window is first shown.
     void initialise();
 
-    RowAccess &rows();
-    CatalogueTabs *catalogueTabs() const { return m_tabs; }
+    // The choices the window shows.
+    CurrentChoices &choices() const { return *m_choices; }
     // The tables read from the data files at creation.
     const StartupTables &tables() const { return m_tables; }
     // A menu item by its object name (new, open, inst, prv, highq...).
@@ -53,7 +53,6 @@ private:
     void createMenus();
     void addShortcuts();
     void connectMenus();
-    void connectRowActions();
     void readDataFiles();
     void showAbout();
     void toggleStatusBar();
@@ -62,6 +61,7 @@ private:
     UserPrompts &m_prompts;
     QString m_dataFolder;
     StartupTables m_tables;
+    CurrentChoices *m_choices;
     LinePanel *m_client = nullptr;
     CatalogueTabs *m_tabs = nullptr;
     QLabel *m_downLabel = nullptr;

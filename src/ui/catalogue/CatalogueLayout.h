@@ -52,8 +52,6 @@ inline constexpr QRgb blue = 0x0000FF;
 inline constexpr QRgb green = 0x00C000;
 inline constexpr QRgb windowGrey = 0xC0C0C0;
 
-enum class TextStyle { Plain, Coloured, Italic };
-
 // A static text's object name: base alone, or "base_index" for a member of a control array.
 struct ControlName {
     std::string_view base;

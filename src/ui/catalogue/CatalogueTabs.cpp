@@ -2,12 +2,12 @@
 
 #include "core/catalogue/CatalogueText.h"
 #include "core/catalogue/RowActions.h"
-#include "ui/catalogue/ControlNames.h"
-#include "ui/widgets/DesignFont.h"
-
+#include "ui/CurrentChoices.h"
 #include "ui/catalogue/CatalogueLayout.h"
+#include "ui/catalogue/ControlNames.h"
 #include "ui/catalogue/StripPage.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/DesignFont.h"
 #include "ui/widgets/LinePanel.h"
 #include "ui/widgets/Twips.h"
 #include "ui/widgets/ValueSlider.h"
@@ -16,22 +16,34 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 namespace Layout = CatalogueLayout;
 using Catalogue::Kind;
-using Catalogue::Setting;
 
-CatalogueTabs::CatalogueTabs(QWidget *parent)
+namespace {
+
+// Unchecks every button of an exclusive group, which the group alone never allows.
+void uncheckAll(QButtonGroup &group)
+{
+    if (QAbstractButton *checked = group.checkedButton()) {
+        group.setExclusive(false);
+        checked->setChecked(false);
+        group.setExclusive(true);
+    }
+}
+
+} // namespace
+
+CatalogueTabs::CatalogueTabs(CurrentChoices &choices, const StartupTables &tables, QWidget *parent)
     : QTabWidget(parent)
+    , m_choices(choices)
+    , m_tables(tables)
     , m_dxGroup(new QButtonGroup(this))
 {
     setObjectName(u"sstab"_s);
     for (int t = 0; t < Catalogue::tabCount; ++t) {
-        const auto tab = static_cast<Catalogue::Tab>(t);
         m_pages[t] = new StripPage(this);
-        addTab(m_pages[t], toQString(Catalogue::tabCaption(tab)));
+        addTab(m_pages[t], toQString(Catalogue::tabCaption(static_cast<Catalogue::Tab>(t))));
     }
     for (const Layout::Rule &rule : Layout::rules())
         m_pages[static_cast<size_t>(rule.tab)]->canvas()->addLine(rule.x1, Layout::ruleY, rule.x2, Layout::ruleY);
@@ -40,30 +52,33 @@ CatalogueTabs::CatalogueTabs(QWidget *parent)
     std::array<int, Catalogue::tabCount> nextTop{};
     for (int t = 0; t < Catalogue::tabCount; ++t)
         nextTop[t] = Layout::firstRowTop(static_cast<Catalogue::Tab>(t));
-    for (const Setting &setting : Catalogue::settings()) {
+    for (int place = 0; place < Catalogue::settingCount; ++place) {
+        const Catalogue::Setting &setting = Catalogue::setting(place);
         if (setting.kind == Kind::DirectX) {
-            addDirectXRow(setting); // it has a place of its own, below the stacked rows
+            addDirectXRow(); // it has a place of its own, below the stacked rows
             continue;
         }
         int &top = nextTop[static_cast<size_t>(setting.tab)];
         if (setting.kind == Kind::ThreeState)
-            addThreeStateRow(setting, top);
+            addSwitchRow(place, top);
         else
-            addSliderRow(setting, top);
+            addSliderRow(place, top);
         top += Layout::rowPitch;
     }
     setCurrentIndex(0);
+    showChoices();
+    connect(&m_choices, &CurrentChoices::changed, this, &CatalogueTabs::showChoices);
 }
 
-QWidget *CatalogueTabs::canvas(Catalogue::Tab tab) const
+QWidget *CatalogueTabs::canvas(int setting) const
 {
-    return m_pages[static_cast<size_t>(tab)]->canvas();
+    return m_pages[static_cast<size_t>(Catalogue::setting(setting).tab)]->canvas();
 }
 
 void CatalogueTabs::addStaticTexts()
 {
     for (const Layout::StaticText &text : Layout::staticTexts()) {
-        auto *label = new QLabel(toQString(text.caption), canvas(text.tab));
+        auto *label = new QLabel(toQString(text.caption), m_pages[static_cast<size_t>(text.tab)]->canvas());
         const QString base = toQString(text.objectName.base);
         label->setObjectName(text.objectName.index < 0 ? base : indexedName(base, text.objectName.index));
         label->setTextFormat(Qt::PlainText);
@@ -85,170 +100,141 @@ void CatalogueTabs::addStaticTexts()
     }
 }
 
-ClickableLabel *CatalogueTabs::addNameLabel(const Setting &setting, QWidget *canvas, int left, int top)
+void CatalogueTabs::addNameLabel(int setting, const QString &objectName, int left, int top)
 {
-    auto *label = new ClickableLabel(toQString(setting.name), canvas);
+    auto *label = new ClickableLabel(toQString(Catalogue::setting(setting).name), canvas(setting));
+    label->setObjectName(objectName);
     label->setGeometry(Twips::rect(left, top, Layout::nameWidth, Layout::nameHeight));
-    return label;
+    connect(label, &ClickableLabel::clicked, this,
+            [this, setting] { emit describing(RowActions::descriptionText(m_tables, setting)); });
+    m_names[setting] = label;
 }
 
-QPushButton *CatalogueTabs::addResetButton(const QString &objectName, const QString &variable, QWidget *canvas,
-                                           int left, int top)
+void CatalogueTabs::addResetButton(int setting, const QString &objectName, int left, int top)
 {
-    auto *button = new QPushButton(u"D"_s, canvas);
+    auto *button = new QPushButton(u"D"_s, canvas(setting));
     button->setObjectName(objectName);
-    button->setAccessibleName(u"Reset "_s + variable);
+    button->setAccessibleName(u"Reset "_s + toQString(Catalogue::setting(setting).name));
     button->setGeometry(Twips::rect(left, top, Layout::resetSize, Layout::resetSize));
-    return button;
+    connect(button, &QPushButton::clicked, this,
+            [this, setting] { edit([&](Choices &choices) { RowActions::reset(choices, m_tables, setting); }); });
 }
 
-void CatalogueTabs::addThreeStateRow(const Setting &setting, int top)
+void CatalogueTabs::addSwitchRow(int setting, int top)
 {
-    const int row = setting.rowIndex;
-    const Layout::RowGeometry geometry = Layout::rowGeometry(setting);
-    QWidget *page = canvas(setting.tab);
-    const QString variable = toQString(setting.name);
-
-    QPushButton *reset = addResetButton(indexedName(u"default", row), variable, page, geometry.resetLeft, top);
-    connect(reset, &QPushButton::clicked, this, [this, row] { emit resetClicked(row); });
+    const int row = Catalogue::setting(setting).rowIndex;
+    const Layout::RowGeometry geometry = Layout::rowGeometry(Catalogue::setting(setting));
+    const QString variable = toQString(Catalogue::setting(setting).name);
+    addResetButton(setting, indexedName(u"default", row), geometry.resetLeft, top);
 
     // Each row's two buttons sit in their own box, so they form one exclusive group per row.
-    auto *box = new QWidget(page);
+    auto *box = new QWidget(canvas(setting));
     box->setObjectName(indexedName(u"pic", row));
     box->setFont(DesignFont::courierNew());
     box->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::optionBoxWidth, Layout::optionBoxHeight));
     auto *group = new QButtonGroup(box);
-    auto makeOption = [&](QStringView name, int left, const QString &accessibleName) {
+    auto makeOption = [&](QStringView name, int left, SwitchState state, const QString &accessibleName) {
         auto *option = new QRadioButton(box);
         option->setObjectName(indexedName(name, row));
         option->setAccessibleName(accessibleName);
         option->setGeometry(Twips::rect(left, 0, Layout::optionSize, Layout::optionSize));
         group->addButton(option);
+        connect(option, &QRadioButton::toggled, this, [this, setting, state](bool checked) {
+            if (checked)
+                edit([&](Choices &choices) { choices.setSwitch(setting, state); });
+        });
         return option;
     };
-    m_threeState[row].on = makeOption(u"Option1", 0, variable + u" On"_s);
-    m_threeState[row].off = makeOption(u"Option0", Layout::offOptionLeft, variable + u" Off"_s);
+    m_switches[setting].on = makeOption(u"Option1", 0, SwitchState::On, variable + u" On"_s);
+    m_switches[setting].off = makeOption(u"Option0", Layout::offOptionLeft, SwitchState::Off, variable + u" Off"_s);
 
-    ClickableLabel *name = addNameLabel(setting, page, geometry.nameLeft, top);
-    name->setObjectName(indexedName(u"cmd", row));
-    connect(name, &ClickableLabel::clicked, this, [this, row] { emit nameClicked(row); });
-    m_threeStateNames[row] = name;
+    addNameLabel(setting, indexedName(u"cmd", row), geometry.nameLeft, top);
 }
 
-void CatalogueTabs::addSliderRow(const Setting &setting, int top)
+void CatalogueTabs::addSliderRow(int setting, int top)
 {
-    const int row = setting.rowIndex;
-    const int k = Catalogue::sliderNumber(row);
-    const Layout::RowGeometry geometry = Layout::rowGeometry(setting);
-    QWidget *page = canvas(setting.tab);
-    const QString variable = toQString(setting.name);
+    const Catalogue::Setting &row = Catalogue::setting(setting);
+    const Layout::RowGeometry geometry = Layout::rowGeometry(row);
+    const QString variable = toQString(row.name);
+    addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
 
-    QPushButton *reset = addResetButton(indexedName(u"default", row), variable, page, geometry.resetLeft, top);
-    connect(reset, &QPushButton::clicked, this, [this, row] { emit resetClicked(row); });
-
-    auto *slider = new ValueSlider(variable, page);
-    slider->setObjectName(indexedName(u"Slider", k));
+    auto *slider = new ValueSlider(variable, canvas(setting));
+    slider->setObjectName(indexedName(u"Slider", row.rowIndex - Catalogue::firstSliderRow));
     slider->setAccessibleName(variable);
     slider->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::sliderWidth, Layout::sliderHeight));
-    const Catalogue::SliderRange &range = setting.slider;
-    slider->setRange(range.min, range.max);
-    slider->setSingleStep(range.smallChange);
-    slider->setPageStep(range.largeChange);
-    slider->setTickInterval(range.tickFrequency);
+    slider->setRange(row.slider.min, row.slider.max);
+    slider->setSingleStep(row.slider.smallChange);
+    slider->setPageStep(row.slider.largeChange);
+    slider->setTickInterval(row.slider.tickFrequency);
     slider->setTickPosition(QSlider::TicksBelow);
-    slider->setValue(range.initial);
-    m_sliders[k] = slider;
+    // Drags, keys, the wheel, track clicks and screen readers all change the value.
+    connect(slider, &QSlider::valueChanged, this,
+            [this, setting](int value) { edit([&](Choices &choices) { choices.setSliderValue(setting, value); }); });
+    m_sliders[setting] = slider;
 
-    ClickableLabel *name = addNameLabel(setting, page, geometry.nameLeft, top);
-    name->setObjectName(indexedName(u"cmd", row));
-    connect(name, &ClickableLabel::clicked, this, [this, row] { emit nameClicked(row); });
-    m_sliderNames[k] = name;
+    addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
 }
 
-void CatalogueTabs::addDirectXRow(const Setting &setting)
+void CatalogueTabs::addDirectXRow()
 {
-    QWidget *page = canvas(setting.tab);
-    const QString variable = toQString(setting.name);
-
-    QPushButton *reset = addResetButton(u"dxbutton"_s, variable, page, Layout::dxResetLeft, Layout::dxTop);
-    connect(reset, &QPushButton::clicked, this, &CatalogueTabs::dxResetClicked);
-
-    m_dxName = addNameLabel(setting, page, Layout::dxNameLeft, Layout::dxTop);
-    m_dxName->setObjectName(u"dxcmd"_s);
-    connect(m_dxName, &ClickableLabel::clicked, this, &CatalogueTabs::dxNameClicked);
+    const int setting = Catalogue::directXSetting;
+    addResetButton(setting, u"dxbutton"_s, Layout::dxResetLeft, Layout::dxTop);
+    addNameLabel(setting, u"dxcmd"_s, Layout::dxNameLeft, Layout::dxTop);
 
     // The six levels share one group across the whole strip.
-    for (int j = 0; j < Catalogue::dxLevelCount; ++j) {
-        auto *option = new QRadioButton(toQString(Catalogue::dxCaptions[j]), page);
-        option->setObjectName(indexedName(u"dx", j));
-        option->setGeometry(Twips::rect(Layout::dxOptionLeft, Layout::dxOptionTop + j * Layout::dxOptionPitch,
+    for (int member = 0; member < Catalogue::dxLevelCount; ++member) {
+        auto *option = new QRadioButton(toQString(Catalogue::dxCaptions[member]), canvas(setting));
+        option->setObjectName(indexedName(u"dx", member));
+        option->setGeometry(Twips::rect(Layout::dxOptionLeft, Layout::dxOptionTop + member * Layout::dxOptionPitch,
                                         Layout::dxOptionWidth, Layout::dxOptionPitch));
-        m_dxGroup->addButton(option, j);
+        m_dxGroup->addButton(option, member);
     }
+    connect(m_dxGroup, &QButtonGroup::idToggled, this, [this](int member, bool checked) {
+        if (checked)
+            edit([&](Choices &choices) { choices.setDxMember(member); });
+    });
 }
 
-void CatalogueTabs::describeNames(const StartupTables &tables)
+void CatalogueTabs::describeNames()
 {
-    for (const Setting &setting : Catalogue::settings()) {
-        ClickableLabel *label = setting.kind == Kind::DirectX ? m_dxName : nameLabel(setting.rowIndex);
-        label->setAccessibleDescription(RowActions::descriptionText(tables, setting.descriptionSlot));
+    for (int place = 0; place < Catalogue::settingCount; ++place)
+        m_names[place]->setAccessibleDescription(RowActions::descriptionText(m_tables, place));
+}
+
+template<typename Change> void CatalogueTabs::edit(Change change)
+{
+    if (m_showing)
+        return;
+    Choices edited = m_choices.value();
+    change(edited);
+    m_choices.set(edited);
+}
+
+void CatalogueTabs::showChoices()
+{
+    // The controls follow the value without reporting it back as an edit.
+    m_showing = true;
+    const Choices &choices = m_choices.value();
+    for (int place = 0; place < Catalogue::settingCount; ++place) {
+        switch (Catalogue::setting(place).kind) {
+        case Kind::ThreeState: {
+            const SwitchState state = choices.switchState(place);
+            if (state == SwitchState::Default)
+                uncheckAll(*m_switches[place].on->group());
+            else
+                (state == SwitchState::On ? m_switches[place].on : m_switches[place].off)->setChecked(true);
+            break;
+        }
+        case Kind::Slider:
+            m_sliders[place]->setValue(choices.sliderValue(place));
+            break;
+        case Kind::DirectX:
+            if (const std::optional<int> member = choices.dxMember())
+                m_dxGroup->button(*member)->setChecked(true);
+            else
+                uncheckAll(*m_dxGroup);
+            break;
+        }
     }
-}
-
-ClickableLabel *CatalogueTabs::nameLabel(int rowIndex) const
-{
-    if (Catalogue::isThreeStateRow(rowIndex))
-        return m_threeStateNames[rowIndex];
-    Q_ASSERT(Catalogue::isSliderRow(rowIndex));
-    return m_sliderNames[Catalogue::sliderNumber(rowIndex)];
-}
-
-QString CatalogueTabs::caption(int rowIndex) const
-{
-    return nameLabel(rowIndex)->text();
-}
-
-QString CatalogueTabs::dxCaption() const
-{
-    return m_dxName->text();
-}
-
-RowState CatalogueTabs::rowState(int rowIndex) const
-{
-    const ThreeStateControls &row = m_threeState.at(rowIndex);
-    if (row.on->isChecked())
-        return RowState::On;
-    if (row.off->isChecked())
-        return RowState::Off;
-    return RowState::Default;
-}
-
-void CatalogueTabs::select(int rowIndex, RowState onOrOff)
-{
-    Q_ASSERT(onOrOff != RowState::Default);
-    const ThreeStateControls &row = m_threeState.at(rowIndex);
-    (onOrOff == RowState::On ? row.on : row.off)->setChecked(true);
-}
-
-int CatalogueTabs::sliderValue(int sliderNumber) const
-{
-    return m_sliders.at(sliderNumber)->value();
-}
-
-void CatalogueTabs::setSliderValue(int sliderNumber, int value)
-{
-    m_sliders.at(sliderNumber)->setValue(value);
-}
-
-std::optional<int> CatalogueTabs::selectedDx() const
-{
-    const int member = m_dxGroup->checkedId();
-    if (member < 0)
-        return std::nullopt;
-    return member;
-}
-
-void CatalogueTabs::selectDx(int member)
-{
-    m_dxGroup->button(member)->setChecked(true);
+    m_showing = false;
 }

@@ -1,65 +1,59 @@
 #pragma once
 
 #include "core/catalogue/Catalogue.h"
-#include "core/catalogue/RowAccess.h"
 
 #include <QTabWidget>
 
 #include <array>
 
 class ClickableLabel;
+class CurrentChoices;
 class QButtonGroup;
-class QPushButton;
 class QRadioButton;
 class QSlider;
 class StripPage;
 struct StartupTables;
 
-// The tab strip with every row of the catalogue. Its controls are the rows' state.
-class CatalogueTabs final : public QTabWidget, public RowAccess {
+// The tab strip with every row of the catalogue. It shows the current choices and turns each edit
+// of a control, and each "D" button, into a new value of them; a name label tells its description.
+class CatalogueTabs final : public QTabWidget {
     Q_OBJECT
 public:
-    explicit CatalogueTabs(QWidget *parent = nullptr);
+    // tables: the main window's data tables, for the descriptions and the sliders' reset values.
+    CatalogueTabs(CurrentChoices &choices, const StartupTables &tables, QWidget *parent = nullptr);
 
-    QString caption(int rowIndex) const override;
-    QString dxCaption() const override;
-    RowState rowState(int rowIndex) const override;
-    void select(int rowIndex, RowState onOrOff) override;
-    int sliderValue(int sliderNumber) const override;
-    void setSliderValue(int sliderNumber, int value) override;
-    std::optional<int> selectedDx() const override;
-    void selectDx(int member) override;
-
-    // Screen readers read each name label's description: the text its click shows.
-    void describeNames(const StartupTables &tables);
+    // Screen readers read each name label's description: the text its click shows. Called once the
+    // data tables are read.
+    void describeNames();
 
 signals:
-    // Row index of a clicked name label or "D" button (0..36, 90..103).
-    void nameClicked(int rowIndex);
-    void resetClicked(int rowIndex);
-    void dxNameClicked();
-    void dxResetClicked();
+    // A name label was clicked: its setting's description.
+    void describing(const QString &description);
 
 private:
-    struct ThreeStateControls {
+    struct SwitchButtons {
         QRadioButton *on = nullptr;
         QRadioButton *off = nullptr;
     };
 
     void addStaticTexts();
-    void addThreeStateRow(const Catalogue::Setting &setting, int top);
-    void addSliderRow(const Catalogue::Setting &setting, int top);
-    void addDirectXRow(const Catalogue::Setting &setting);
-    ClickableLabel *addNameLabel(const Catalogue::Setting &setting, QWidget *canvas, int left, int top);
-    QPushButton *addResetButton(const QString &objectName, const QString &variable, QWidget *canvas, int left, int top);
-    QWidget *canvas(Catalogue::Tab tab) const;
-    ClickableLabel *nameLabel(int rowIndex) const;
+    void addSwitchRow(int setting, int top);
+    void addSliderRow(int setting, int top);
+    void addDirectXRow();
+    void addNameLabel(int setting, const QString &objectName, int left, int top);
+    void addResetButton(int setting, const QString &objectName, int left, int top);
+    QWidget *canvas(int setting) const;
 
+    // Edits the current choices as `change` says, unless the controls are only being shown.
+    template<typename Change> void edit(Change change);
+    void showChoices();
+
+    CurrentChoices &m_choices;
+    const StartupTables &m_tables;
+    bool m_showing = false;
     std::array<StripPage *, Catalogue::tabCount> m_pages{};
-    std::array<ClickableLabel *, Catalogue::threeStateCount> m_threeStateNames{};
-    std::array<ThreeStateControls, Catalogue::threeStateCount> m_threeState{};
-    std::array<ClickableLabel *, Catalogue::sliderCount> m_sliderNames{};
-    std::array<QSlider *, Catalogue::sliderCount> m_sliders{};
-    ClickableLabel *m_dxName = nullptr;
+    std::array<ClickableLabel *, Catalogue::settingCount> m_names{};
+    std::array<SwitchButtons, Catalogue::threeStateCount> m_switches{};
+    std::array<QSlider *, Catalogue::settingCount> m_sliders{};
     QButtonGroup *m_dxGroup = nullptr;
 };

@@ -1,16 +1,17 @@
 #include "ui/input/OpenCommand.h"
 
 #include "core/input/ConfigReader.h"
+#include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
 
-OpenCommand::OpenCommand(UserPrompts &prompts, RowAccess &rows, QWidget *window, StartFolderLookup startFolder)
+OpenCommand::OpenCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder)
     : QObject(window)
     , m_prompts(prompts)
-    , m_rows(rows)
+    , m_choices(choices)
     , m_window(window)
     , m_startFolder(std::move(startFolder))
 {
@@ -24,5 +25,7 @@ void OpenCommand::run()
     if (!path)
         return;
     m_lastFile = *path;
-    ConfigReader::readFile(*path, m_rows);
+    Choices opened = m_choices.value();
+    if (ConfigReader::readFile(*path, opened))
+        m_choices.set(opened);
 }

@@ -5,10 +5,10 @@
 #include <QObject>
 #include <QString>
 
+class CurrentChoices;
 class QWidget;
-class RowAccess;
 
-// File, Open: merges the values of a chosen config file into the rows. It reports nothing: a
+// File, Open: merges the values of a chosen config file into the current choices. It reports nothing: a
 // cancelled dialog, a file that cannot be opened or a path that is no ordinary file leaves
 // everything as it was.
 class OpenCommand : public QObject {
@@ -16,13 +16,13 @@ class OpenCommand : public QObject {
 public:
     // window: the parent of the dialog and of this command. The command lives as long as the
     // window, so the dialog offers the file chosen last in it; until then it starts in startFolder.
-    OpenCommand(UserPrompts &prompts, RowAccess &rows, QWidget *window, StartFolderLookup startFolder = {});
+    OpenCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder = {});
 
     void run();
 
 private:
     UserPrompts &m_prompts;
-    RowAccess &m_rows;
+    CurrentChoices &m_choices;
     QWidget *m_window;
     QString m_lastFile;
     StartFolderLookup m_startFolder;

@@ -1,6 +1,7 @@
 #include "ui/input/PresetCommands.h"
 
 #include "core/input/PresetFile.h"
+#include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 
 #include <QDir>
@@ -8,10 +9,10 @@
 
 using namespace Qt::StringLiterals;
 
-PresetCommands::PresetCommands(UserPrompts &prompts, RowAccess &rows, QString dataFolder, QWidget *window)
+PresetCommands::PresetCommands(UserPrompts &prompts, CurrentChoices &choices, QString dataFolder, QWidget *window)
     : QObject(window)
     , m_prompts(prompts)
-    , m_rows(rows)
+    , m_choices(choices)
     , m_dataFolder(std::move(dataFolder))
     , m_window(window)
 {
@@ -27,5 +28,7 @@ void PresetCommands::apply(const QString &caption, const QString &fileName)
             u"The preset file %1 was not applied.\n%2"_s.arg(QDir::toNativeSeparators(path), problem->text));
         return;
     }
-    PresetFile::apply(std::get<QList<PresetFile::Step>>(parsed), m_rows);
+    Choices preset = m_choices.value();
+    PresetFile::apply(std::get<QList<PresetFile::Step>>(parsed), preset);
+    m_choices.set(preset);
 }

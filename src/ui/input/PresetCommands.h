@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class CurrentChoices;
 class QWidget;
-class RowAccess;
 class UserPrompts;
 
 // The Presets menu: each item applies its file from the data folder. A file that is missing or
@@ -13,14 +13,14 @@ class PresetCommands : public QObject {
     Q_OBJECT
 public:
     // window: the parent of the message and of this command.
-    PresetCommands(UserPrompts &prompts, RowAccess &rows, QString dataFolder, QWidget *window);
+    PresetCommands(UserPrompts &prompts, CurrentChoices &choices, QString dataFolder, QWidget *window);
 
     // caption: the menu item's text, the title of a message; fileName: its file in the data folder.
     void apply(const QString &caption, const QString &fileName);
 
 private:
     UserPrompts &m_prompts;
-    RowAccess &m_rows;
+    CurrentChoices &m_choices;
     QString m_dataFolder;
     QWidget *m_window;
 };

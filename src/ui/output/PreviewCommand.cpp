@@ -1,11 +1,12 @@
 #include "ui/output/PreviewCommand.h"
 
-#include "core/output/ValueTable.h"
+#include "core/output/ConfigText.h"
+#include "ui/CurrentChoices.h"
 #include "ui/output/PreviewWindow.h"
 
-PreviewCommand::PreviewCommand(const RowAccess &rows, const StartupTables &tables, QObject *parent)
+PreviewCommand::PreviewCommand(const CurrentChoices &choices, const StartupTables &tables, QObject *parent)
     : QObject(parent)
-    , m_rows(rows)
+    , m_choices(choices)
     , m_tables(tables)
 {
 }
@@ -18,11 +19,10 @@ PreviewCommand::~PreviewCommand()
 
 void PreviewCommand::run()
 {
-    collectValues(m_rows, m_tables, vars());
     // A closed window is gone even while its deletion is still pending.
     if (!m_window || !m_window->isVisible()) {
         // No parent: the preview is a window of its own beside the main window.
-        m_window = new PreviewWindow(vars());
+        m_window = new PreviewWindow(composePreviewText(m_choices.value(), m_tables));
     }
     m_window->show();
     m_window->raise();

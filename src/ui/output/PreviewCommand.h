@@ -5,22 +5,22 @@
 #include <QObject>
 #include <QPointer>
 
-class RowAccess;
+class CurrentChoices;
 struct StartupTables;
 
-// Options, Preview: collects the rows into the value table and opens the preview window, or
-// brings forward the one already open (which keeps the text it was opened with).
+// Options, Preview: opens the preview window with the text of the current choices, or brings
+// forward the one already open (which keeps the text it was opened with).
 class PreviewCommand : public QObject {
     Q_OBJECT
 public:
-    PreviewCommand(const RowAccess &rows, const StartupTables &tables, QObject *parent = nullptr);
+    PreviewCommand(const CurrentChoices &choices, const StartupTables &tables, QObject *parent = nullptr);
     ~PreviewCommand() override;
 
     void run();
     PreviewWindow *window() const { return m_window; }
 
 private:
-    const RowAccess &m_rows;
+    const CurrentChoices &m_choices;
     const StartupTables &m_tables;
     QPointer<PreviewWindow> m_window;
 };

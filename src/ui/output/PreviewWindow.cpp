@@ -1,10 +1,7 @@
 #include "ui/output/PreviewWindow.h"
 
 #include "ui/widgets/DesignFont.h"
-
 #include "ui/widgets/ScreenCentre.h"
-
-#include "core/output/ConfigText.h"
 #include "ui/widgets/Twips.h"
 
 #include <QPlainTextEdit>
@@ -12,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-PreviewWindow::PreviewWindow(const ValueTable &values)
+PreviewWindow::PreviewWindow(const QString &text)
 {
     setObjectName(u"preview"_s);
     centreWhenFirstShown(*this);
@@ -51,6 +48,6 @@ PreviewWindow::PreviewWindow(const ValueTable &values)
     addLine(95, 7875, 95, 95);
     addLine(6510, 95, 95, 95);
 
-    m_text->setPlainText(composePreviewText(values));
+    m_text->setPlainText(text);
     m_text->moveCursor(QTextCursor::Start);
 }

@@ -3,6 +3,7 @@
 #include "core/output/AtomicWrite.h"
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
+#include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 
 #include <QDir>
@@ -17,10 +18,10 @@ const QString title = u"Save the config"_s;
 
 } // namespace
 
-SaveCommand::SaveCommand(UserPrompts &prompts, const RowAccess &rows, QWidget *window, StartFolderLookup startFolder)
+SaveCommand::SaveCommand(UserPrompts &prompts, const CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder)
     : QObject(window)
     , m_prompts(prompts)
-    , m_rows(rows)
+    , m_choices(choices)
     , m_window(window)
     , m_fileName(u"tunewick.cfg"_s)
     , m_startFolder(std::move(startFolder))
@@ -41,7 +42,7 @@ void SaveCommand::run()
     const QString shownName = QDir::toNativeSeparators(*chosen);
     const QFileInfo target(*chosen);
     const std::optional<QByteArray> bytes =
-        target.exists() && !target.isDir() ? askHowToSaveOver(*chosen, shownName) : composeFileText(m_rows);
+        target.exists() && !target.isDir() ? askHowToSaveOver(*chosen, shownName) : composeFileText(m_choices.value());
     if (!bytes)
         return;
 
@@ -60,7 +61,7 @@ std::optional<QByteArray> SaveCommand::askHowToSaveOver(const QString &path, con
             shownName, existing.whyNot, replace, cancel);
         if (m_prompts.askChoice(m_window, title, text, {u"Replace"_s, u"Cancel"_s}, 1) != 0)
             return std::nullopt;
-        return composeFileText(m_rows);
+        return composeFileText(m_choices.value());
     }
     const QString update =
         u"Update keeps the file and changes only the settings this save writes: the values in this window for "
@@ -70,9 +71,9 @@ std::optional<QByteArray> SaveCommand::askHowToSaveOver(const QString &path, con
     const QString text = u"%1 already exists.\n\n%2\n\n%3\n\n%4"_s.arg(shownName, update, replace, cancel);
     switch (m_prompts.askChoice(m_window, title, text, {u"Update"_s, u"Replace"_s, u"Cancel"_s}, 0)) {
     case 0:
-        return ConfigUpdate::updateText(existing.bytes, m_rows);
+        return ConfigUpdate::updateText(existing.bytes, m_choices.value());
     case 1:
-        return composeFileText(m_rows);
+        return composeFileText(m_choices.value());
     default:
         return std::nullopt;
     }

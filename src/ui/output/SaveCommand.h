@@ -8,17 +8,17 @@
 
 #include <optional>
 
+class CurrentChoices;
 class QWidget;
-class RowAccess;
 
-// File, Save: asks for a file name and writes the config text of the rows there. The name chosen
+// File, Save: asks for a file name and writes the config text of the current choices there. The name chosen
 // is offered again by the next Save of the same main window; until then the dialog starts in
 // startFolder. An existing file is updated (only the settings written change) or replaced, as the
 // user answers.
 class SaveCommand : public QObject {
     Q_OBJECT
 public:
-    SaveCommand(UserPrompts &prompts, const RowAccess &rows, QWidget *window, StartFolderLookup startFolder = {});
+    SaveCommand(UserPrompts &prompts, const CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder = {});
 
     void run();
     const QString &offeredFileName() const { return m_fileName; }
@@ -28,7 +28,7 @@ private:
     std::optional<QByteArray> askHowToSaveOver(const QString &path, const QString &shownName);
 
     UserPrompts &m_prompts;
-    const RowAccess &m_rows;
+    const CurrentChoices &m_choices;
     QWidget *m_window;
     QString m_fileName;
     StartFolderLookup m_startFolder;

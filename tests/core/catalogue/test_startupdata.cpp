@@ -47,7 +47,7 @@ private slots:
         for (int n = 0; n < counts.value(0); ++n)
             desc << u" desc, \"line\" %1 "_s.arg(n);
         for (int k = 0; k < counts.value(1); ++k)
-            sldef << QString::number(k < Catalogue::sliderCount ? Catalogue::sliderRow(k).slider.min + k : 1);
+            sldef << QString::number(k < Catalogue::sliderCount ? Catalogue::setting(Catalogue::firstSliderSetting + k).slider.min + k : 1);
         for (int n = 0; n < counts.value(2); ++n)
             defval << u"%1, 'x'\t"_s.arg(n);
         const QString folder = !counts.isEmpty() ? dir.path() : dir.filePath(u"nothing-here"_s);
@@ -81,7 +81,7 @@ private slots:
         for (const auto &[entry, value] :
              {std::pair{u"49"_s, -1}, {u"50"_s, 50}, {u" 1e3 "_s, 1000}, {u"1001"_s, -1}, {u"abc"_s, -1}}) {
             tables.sldef[3] = entry;
-            QCOMPARE(StartupData::sliderResetValue(tables, 3).value_or(-1), value);
+            QCOMPARE(StartupData::sliderResetValue(tables, Catalogue::firstSliderSetting + 3).value_or(-1), value);
         }
     }
 

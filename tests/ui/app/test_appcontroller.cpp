@@ -1,6 +1,5 @@
 #include "core/app/BuildInfo.h"
 #include "support/AppFixture.h"
-#include "support/FakeRows.h"
 
 using namespace Qt::StringLiterals;
 
@@ -15,12 +14,12 @@ private slots:
     void newReplacesTheWindowAndCloseEndsTheProgram()
     {
         QPointer<MainWindow> old = app->window();
-        old->rows().select(3, RowState::On);
+        app->click(u"Option1_3"_s);
         app->prompts.yesNo << false << true << false; // New file? No; New file? Yes, Finished? No
         app->trigger(u"new"_s);
         app->trigger(u"new"_s);
         QVERIFY(app->window() == old && old->isVisible() && app->prompts.yesNo.isEmpty());
-        QCOMPARE(old->rows().rowState(3), RowState::On);
+        QCOMPARE(app->changed(), u"cl_smooth=On"_s);
 
         app->trigger(u"prv"_s);
         app->trigger(u"about"_s);
@@ -40,7 +39,7 @@ private slots:
         QVERIFY(fresh && fresh != old);
         QTRY_VERIFY(!old);
         QTRY_COMPARE(AppFixture::shownWindows().size(), 1);
-        QCOMPARE(changedRows(fresh->rows()), QStringList());
+        QCOMPARE(app->changed(), QString());
         QCOMPARE(fresh->windowTitle() + u'|' + app->control<QLabel>(u"downlabel"_s)->text() + u'|'
                      + app->control<QLabel>(u"infolbl"_s)->text(),
                  u"Tunewick 1.5|Tunewick 1.5|Command: (cvar name here)\r\nDescription: (description here)"_s);

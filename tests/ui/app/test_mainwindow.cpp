@@ -1,8 +1,6 @@
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
 #include "support/AppFixture.h"
-#include "support/FakeRows.h"
-#include "ui/catalogue/CatalogueTabs.h"
 #include "ui/widgets/Twips.h"
 
 using namespace Qt::StringLiterals;
@@ -18,7 +16,6 @@ class TestMainWindow : public AppTest {
     {
         return QAccessible::queryAccessibleInterface(app->control<QWidget>(name))->text(QAccessible::Description);
     }
-    void click(const QString &name) const { QTest::mouseClick(app->control<QWidget>(name), Qt::LeftButton); }
 
 private slots:
     // A problem with the data files is told in a box after the logo; the "D" buttons work, but the one
@@ -33,13 +30,11 @@ private slots:
                  u"Data files: "_s
                      + StartupData::problemReport(StartupData::readStartupTables(app->data.path()).problems));
 
-        RowAccess &rows = app->window()->rows();
-        rows.setSliderValue(3, 700);
-        rows.setSliderValue(13, 1);
+        app->control<QSlider>(u"Slider_3"_s)->setValue(700);
+        app->control<QSlider>(u"Slider_13"_s)->setValue(1);
         for (const QString &button : {u"default_32"_s, u"default_93"_s, u"default_103"_s, u"dxbutton"_s})
-            click(button);
-        QCOMPARE(changedRows(rows),
-                 (QStringList{u"cl_interp=Off"_s, u"r_dispradius=700"_s, u"fov=90"_s, u"mat_dxlevel=90"_s}));
+            app->click(button);
+        QCOMPARE(app->changed(), u"cl_interp=Off mat_dxlevel=90 r_dispradius=700 fov=90"_s);
     }
 
     // A name shows its description when clicked, or pressed with Space, Return or Enter; screen readers
@@ -50,7 +45,7 @@ private slots:
         for (const auto &[label, slot] :
              {std::pair{u"cmd_0"_s, 0}, {u"cmd_36"_s, 36}, {u"dxcmd"_s, 37}, {u"cmd_90"_s, 38}, {u"cmd_103"_s, 51}}) {
             QCOMPARE(spoken(label), description(slot));
-            click(label);
+            app->click(label);
             QCOMPARE(infoLabel()->text(), description(slot));
             QCOMPARE(spoken(u"infolbl"_s), infoLabel()->text());
         }
@@ -94,7 +89,7 @@ private slots:
             QCOMPARE(abouts.size(), 1);
             QPointer<QWidget> about = abouts[0];
             QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.5"_s);
-            click(u"cmd_33"_s);
+            app->click(u"cmd_33"_s);
             QCOMPARE(infoLabel()->text(), description(33));
             QVERIFY(QTest::qWaitForWindowExposed(about));
             QTest::keyClick(about, key);

@@ -1,4 +1,6 @@
-#include "support/FakeRows.h"
+#include "core/catalogue/StartupTables.h"
+#include "support/ChoicesText.h"
+#include "ui/CurrentChoices.h"
 #include "ui/catalogue/CatalogueTabs.h"
 #include "ui/widgets/ClickableLabel.h"
 
@@ -7,13 +9,16 @@
 
 using namespace Qt::StringLiterals;
 
-// The tab strip is the record of the rows: what the user clicks is what the rows say.
+// The tab strip shows the current choices and reports what the user does to its controls as edits.
 class TestCatalogueTabs : public QObject {
     Q_OBJECT
 
-    CatalogueTabs tabs;
+    CurrentChoices choices;
+    const StartupTables tables;
+    CatalogueTabs tabs{choices, tables};
 
     QAbstractButton *button(const QString &name) const { return tabs.findChild<QAbstractButton *>(name); }
+    QString changed() const { return changedSettings(choices.value()).join(u' '); }
 
 private slots:
     // Each tab holds its rows (a row on another tab would change the counts); each row holds one choice
@@ -28,7 +33,7 @@ private slots:
         for (const QString &name :
              {u"Option1_5"_s, u"Option0_5"_s, u"Option0_5"_s, u"Option1_33"_s, u"dx_4"_s, u"dx_0"_s})
             QTest::mouseClick(button(name), Qt::LeftButton);
-        QCOMPARE(changedRows(tabs), (QStringList{u"cl_ejectbrass=Off"_s, u"cl_showfps=On"_s, u"mat_dxlevel=50"_s}));
+        QCOMPARE(changed(), u"cl_ejectbrass=Off cl_showfps=On mat_dxlevel=50"_s);
         QVERIFY(!button(u"dx_4"_s)->isChecked());
 
         // Controls without a text of their own are named for screen readers.
@@ -38,19 +43,27 @@ private slots:
         QCOMPARE(tabs.findChild<QWidget *>(u"Slider_13"_s)->accessibleName(), u"fov"_s);
         for (QAbstractButton *each : tabs.findChildren<QAbstractButton *>())
             QVERIFY2(!each->text().isEmpty() || !each->accessibleName().isEmpty(), qPrintable(each->objectName()));
+
+        // A new value is shown whole, a switch in Default and no DirectX level included.
+        choices.set(Choices());
+        QVERIFY(!button(u"Option0_5"_s)->isChecked() && !button(u"Option1_5"_s)->isChecked());
+        QVERIFY(!button(u"dx_0"_s)->isChecked());
+        Choices fov;
+        fov.setSliderValue(Catalogue::settingCount - 1, 90);
+        choices.set(fov);
+        QCOMPARE(tabs.findChild<QSlider *>(u"Slider_13"_s)->value(), 90);
     }
 
-    // What a slider reaches, and how far a key and a page step move it; values outside end at the nearest end.
+    // What a slider reaches, and how far a key and a page step move it.
     void slidersRangesAndSteps()
     {
         QStringList ranges;
         for (int k = 0; k < Catalogue::sliderCount; ++k) {
             const auto *slider = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
-            tabs.setSliderValue(k, INT_MIN);
-            const int min = tabs.sliderValue(k);
-            tabs.setSliderValue(k, INT_MAX);
-            ranges
-                << u"%1-%2/%3/%4"_s.arg(min).arg(tabs.sliderValue(k)).arg(slider->singleStep()).arg(slider->pageStep());
+            ranges << u"%1-%2/%3/%4"_s.arg(slider->minimum())
+                          .arg(slider->maximum())
+                          .arg(slider->singleStep())
+                          .arg(slider->pageStep());
         }
         QCOMPARE(ranges.join(u' '), u"0-1000/50/1000 0-4096/16/128 0-4096/16/128 50-1000/10/100 50-1000/10/100 "
                                     "100-5000/50/100 0-3000/50/100 0-100/1/10 1-100/5/10 1-100/5/10 1-30000/50/500 "

@@ -1,5 +1,4 @@
 #include "support/AppFixture.h"
-#include "support/FakeRows.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,7 +11,7 @@ private slots:
         app->writeData(u"hfps.cst"_s, "3");
         app->trigger(u"hfps"_s);
         QVERIFY(app->prompts.shown.isEmpty());
-        const QString applied = changedRows(app->window()->rows()).join(u' ');
+        const QString applied = app->changed();
         QCOMPARE(applied, u"cl_phys_props_enable=Off"_s);
         const QStringList items{u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s};
         const QStringList captions{u"High Quality"_s, u"Default"_s, u"High FPS"_s, u"Die Hard FPS"_s};
@@ -25,7 +24,7 @@ private slots:
                      QStringList{captions[i]
                                  + u": The preset file %1 was not applied.\nItem 2 (cl_ragdoll_physics_enable) "
                                    u"must end in 1 (On) or 3 (Off)."_s.arg(QDir::toNativeSeparators(path))});
-            QCOMPARE(changedRows(app->window()->rows()).join(u' '), applied);
+            QCOMPARE(app->changed(), applied);
         }
     }
 };

@@ -1,4 +1,3 @@
-#include "core/output/ValueTable.h"
 #include "support/AppFixture.h"
 
 using namespace Qt::StringLiterals;
@@ -24,11 +23,10 @@ private slots:
         text()->appendPlainText(u"typed by the user"_s);
         const QString shown = text()->toPlainText();
 
-        app->window()->rows().select(33, RowState::On);
+        app->click(u"Option1_33"_s);
         app->trigger(u"prv"_s);
         QCOMPARE(preview(), first);
         QCOMPARE(text()->toPlainText(), shown);
-        QCOMPARE(vars().cvarvalue[33], ConfigValue(std::int16_t{1}));
 
         QTest::mouseClick(first->findChild<QPushButton *>(u"close"_s), Qt::LeftButton);
         QTRY_VERIFY(!preview());

@@ -16,10 +16,10 @@ class TestSave : public AppTest {
 
 private slots:
     // Success and a cancelled dialog say nothing; a failure names the file and the reason.
-    void saveWritesTheRowsUnderTheNameAsTypedOrTellsWhyNot()
+    void saveWritesTheChoicesUnderTheNameAsTypedOrTellsWhyNot()
     {
-        app->trigger(u"prv"_s); // the preview's values are older than the rows: Save must write the rows
-        app->window()->rows().select(33, RowState::On);
+        app->trigger(u"prv"_s); // the preview's values are older than the choices: Save must write the choices
+        app->click(u"Option1_33"_s);
         const QString path = app->data.filePath(u"myconfig"_s), missing = app->data.filePath(u"missing/tunewick.cfg"_s);
         app->prompts.files << path << std::nullopt << missing;
         for (int save = 0; save < 3; ++save)
@@ -28,7 +28,7 @@ private slots:
         QCOMPARE(app->prompts.said().mid(3),
                  QStringList{u"Save the config: The config could not be saved to %1:\nNo "
                              u"such file or directory"_s.arg(QDir::toNativeSeparators(missing))});
-        QCOMPARE(contents(path), composeFileText(app->window()->rows())); // as typed, no suffix added
+        QCOMPARE(contents(path), composeFileText(app->window()->choices().value())); // as typed, no suffix added
     }
 
     // Update is offered only for a file it can update; the default answer is the one that loses nothing.
@@ -36,7 +36,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("existing");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("saved"); // the old file, the rows alone, the old file updated
+        QTest::addColumn<int>("saved"); // the old file, the choices alone, the old file updated
         const QByteArray config = "echo an older config\r\n";
         QTest::newRow("Update keeps its lines") << config << 0 << 2;
         QTest::newRow("Replace") << config << 1 << 1;
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(asked.text.contains(u"it holds binary data"_s), binary);
         QCOMPARE(asked.answers.join(u' ') + u'/' + QString::number(asked.defaultAnswer),
                  binary ? u"Replace Cancel/1"_s : u"Update Replace Cancel/0"_s);
-        const RowAccess &rows = app->window()->rows();
+        const Choices &rows = app->window()->choices().value();
         QCOMPARE(contents(target),
                  (QByteArrayList{existing, composeFileText(rows), ConfigUpdate::updateText(existing, rows)}[saved]));
     }
