@@ -1,7 +1,7 @@
 #include "ConfigGenerator.h"
 
-#include "core/input/ConfigReader.h"
 #include "core/catalogue/Choices.h"
+#include "core/input/ConfigReader.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 #include "Silent.h"
 
 #include "core/catalogue/StartupData.h"
-#include "ui/app/MainWindow.h"
 #include "ui/CurrentChoices.h"
+#include "ui/app/MainWindow.h"
 #include "ui/catalogue/CatalogueTabs.h"
 
 #include <benchmark/benchmark.h>

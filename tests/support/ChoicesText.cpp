@@ -42,7 +42,8 @@ Choices randomChoices(quint32 seed)
             const Catalogue::SliderRange &range = setting.slider;
             const std::array values{range.min, range.max, int(random.bounded(range.min, range.max + 1))};
             choices.setSliderValue(place, values.at(random.bounded(3)));
-        } else if (const int member = int(random.bounded(Catalogue::dxLevelCount + 1)); member < Catalogue::dxLevelCount) {
+        } else if (const int member = int(random.bounded(Catalogue::dxLevelCount + 1));
+                   member < Catalogue::dxLevelCount) {
             choices.setDxMember(member);
         }
     }

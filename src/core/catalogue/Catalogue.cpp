@@ -99,7 +99,8 @@ constexpr char lowerCase(char c)
 
 constexpr bool sameName(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return lowerCase(x) == lowerCase(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerCase(x) == lowerCase(y); });
 }
 
 // Names are compared without letter case, so no two may differ in case alone; all are lower case.
@@ -151,7 +152,8 @@ std::optional<int> findSetting(std::string_view name)
 {
     if (name.size() > longestNameSize)
         return std::nullopt;
-    const auto it = std::find_if(table.begin(), table.end(), [name](const Setting &s) { return sameName(s.name, name); });
+    const auto it =
+        std::find_if(table.begin(), table.end(), [name](const Setting &s) { return sameName(s.name, name); });
     if (it == table.end())
         return std::nullopt;
     return static_cast<int>(it - table.begin());

@@ -43,7 +43,7 @@ inline constexpr int sliderCount = 14;     // rows 90..103
 inline constexpr int firstSliderRow = 90;
 inline constexpr int settingCount = threeStateCount + sliderCount + 1;
 inline constexpr int descriptionSlotCount = settingCount;
-inline constexpr int directXSetting = threeStateCount;     // the DirectX row's place
+inline constexpr int directXSetting = threeStateCount; // the DirectX row's place
 inline constexpr int firstSliderSetting = threeStateCount + 1;
 
 inline constexpr std::string_view dxName = "mat_dxlevel";

@@ -101,7 +101,8 @@ Result readStartupTables(const QString &dataFolder)
 std::optional<int> sliderResetValue(const StartupTables &tables, int setting)
 {
     // The file holds the sliders' entries in their order, the first slider's on line 1.
-    const std::optional<std::int32_t> value = NumberText::toWhole32(tables.sldef.at(setting - Catalogue::firstSliderSetting));
+    const std::optional<std::int32_t> value =
+        NumberText::toWhole32(tables.sldef.at(setting - Catalogue::firstSliderSetting));
     const Catalogue::SliderRange &range = Catalogue::setting(setting).slider;
     if (!value || *value < range.min || *value > range.max)
         return std::nullopt;

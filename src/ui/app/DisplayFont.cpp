@@ -23,13 +23,12 @@ QStringList followingControls()
     for (int i = 0; i < uplabelsFollowing; ++i)
         names << indexedName(u"uplabel", i);
     names << u"downlabel"_s << u"infolbl"_s;
-    for (int row = 0; row < Catalogue::threeStateCount; ++row)
-        names << indexedName(u"default", row) << indexedName(u"cmd", row);
-    for (int k = 0; k < Catalogue::sliderCount; ++k)
-        names << indexedName(u"default", Catalogue::firstSliderRow + k)
-              << indexedName(u"cmd", Catalogue::firstSliderRow + k);
-    for (int j = 0; j < Catalogue::dxLevelCount; ++j)
-        names << indexedName(u"dx", j);
+    for (const Catalogue::Setting &setting : Catalogue::settings()) {
+        if (setting.rowIndex != Catalogue::noRowIndex)
+            names << indexedName(u"default", setting.rowIndex) << indexedName(u"cmd", setting.rowIndex);
+    }
+    for (int member = 0; member < Catalogue::dxLevelCount; ++member)
+        names << indexedName(u"dx", member);
     for (int i = 0; i < warningCount; ++i)
         names << indexedName(u"warning", i);
     for (int i = 0; i < choiceCount; ++i)
@@ -41,10 +40,12 @@ QStringList followingControls()
 QStringList keptControls()
 {
     QStringList names{u"Label1"_s, u"dxcmd"_s, u"notdone_1"_s, u"dxbutton"_s, u"uplabel_3"_s, u"uplabel_4"_s};
-    for (int row = 0; row < Catalogue::threeStateCount; ++row)
-        names << indexedName(u"pic", row);
-    for (int k = 0; k < Catalogue::sliderCount; ++k)
-        names << indexedName(u"Slider", k);
+    for (const Catalogue::Setting &setting : Catalogue::settings()) {
+        if (setting.kind == Catalogue::Kind::ThreeState)
+            names << indexedName(u"pic", setting.rowIndex);
+        else if (setting.kind == Catalogue::Kind::Slider)
+            names << sliderName(setting);
+    }
     return names;
 }
 

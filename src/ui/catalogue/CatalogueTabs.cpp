@@ -159,7 +159,7 @@ void CatalogueTabs::addSliderRow(int setting, int top)
     addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
 
     auto *slider = new ValueSlider(variable, canvas(setting));
-    slider->setObjectName(indexedName(u"Slider", row.rowIndex - Catalogue::firstSliderRow));
+    slider->setObjectName(sliderName(row));
     slider->setAccessibleName(variable);
     slider->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::sliderWidth, Layout::sliderHeight));
     slider->setRange(row.slider.min, row.slider.max);

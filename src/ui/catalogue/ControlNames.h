@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/Catalogue.h"
+
 #include <QString>
 
 // Controls that repeat per row are named "base_index" (cmd_5, Slider_3, dx_0), like the members
@@ -7,4 +9,10 @@
 inline QString indexedName(QStringView base, int index)
 {
     return base.toString() + u'_' + QString::number(index);
+}
+
+// Sliders are numbered among themselves: Slider_0 is the slider of row 90.
+inline QString sliderName(const Catalogue::Setting &slider)
+{
+    return indexedName(u"Slider", slider.rowIndex - Catalogue::firstSliderRow);
 }

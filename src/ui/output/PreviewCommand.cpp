@@ -20,10 +20,11 @@ PreviewCommand::~PreviewCommand()
 void PreviewCommand::run()
 {
     // A closed window is gone even while its deletion is still pending.
-    if (!m_window || !m_window->isVisible()) {
-        // No parent: the preview is a window of its own beside the main window.
-        m_window = new PreviewWindow(composePreviewText(m_choices.value(), m_tables));
-    }
+    const QString text = composePreviewText(m_choices.value(), m_tables);
+    if (m_window && m_window->isVisible())
+        m_window->showText(text);
+    else
+        m_window = new PreviewWindow(text); // no parent: a window of its own beside the main window
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

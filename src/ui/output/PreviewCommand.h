@@ -8,8 +8,8 @@
 class CurrentChoices;
 struct StartupTables;
 
-// Options, Preview: opens the preview window with the text of the current choices, or brings
-// forward the one already open (which keeps the text it was opened with).
+// Options, Preview: shows the preview window with the text of the current choices, in the window
+// already open if there is one: its old text would show values the player no longer has.
 class PreviewCommand : public QObject {
     Q_OBJECT
 public:
@@ -17,7 +17,6 @@ public:
     ~PreviewCommand() override;
 
     void run();
-    PreviewWindow *window() const { return m_window; }
 
 private:
     const CurrentChoices &m_choices;

@@ -4,6 +4,7 @@
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Twips.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -31,13 +32,13 @@ PreviewWindow::PreviewWindow(const QString &text)
     yellow.setColor(QPalette::Base, QColor(255, 255, 192));
     m_text->setPalette(yellow);
 
-    m_close = new QPushButton(u"Close"_s, this);
-    m_close->setObjectName(u"close"_s);
-    m_close->setGeometry(Twips::rect(105, 7980, 6420, 330));
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    auto *close = new QPushButton(u"Close"_s, this);
+    close->setObjectName(u"close"_s);
+    close->setGeometry(Twips::rect(105, 7980, 6420, 330));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    setTabOrder(m_close, m_text);
-    m_close->setFocus();
+    setTabOrder(close, m_text);
+    close->setFocus();
 
     addLine(0, 0, 0, 8400);
     addLine(6615, 0, 6615, 8400);
@@ -48,6 +49,20 @@ PreviewWindow::PreviewWindow(const QString &text)
     addLine(95, 7875, 95, 95);
     addLine(6510, 95, 95, 95);
 
+    showText(text);
+}
+
+void PreviewWindow::showText(const QString &text)
+{
     m_text->setPlainText(text);
     m_text->moveCursor(QTextCursor::Start);
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The window has no title bar, so Escape is the keyboard's way out besides tabbing to Close.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        LinePanel::keyPressEvent(event);
 }

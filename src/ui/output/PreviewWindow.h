@@ -6,16 +6,18 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The window `preview`: the preview text of the choices in a borderless window with a drawn frame.
-// The text can be edited but goes nowhere.
+// The text can be edited but goes nowhere. Close and Escape close it.
 class PreviewWindow : public LinePanel {
     Q_OBJECT
 public:
     explicit PreviewWindow(const QString &text);
 
-    QPlainTextEdit *textBox() const { return m_text; }
-    QPushButton *closeButton() const { return m_close; }
+    // Replaces the text, whatever was typed into it, and shows its start.
+    void showText(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPlainTextEdit *m_text = nullptr;
-    QPushButton *m_close = nullptr;
 };

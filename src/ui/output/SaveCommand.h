@@ -21,7 +21,6 @@ public:
     SaveCommand(UserPrompts &prompts, const CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder = {});
 
     void run();
-    const QString &offeredFileName() const { return m_fileName; }
 
 private:
     // The bytes to write over the existing file at path, as the user chooses; nothing on Cancel.

@@ -47,7 +47,8 @@ private slots:
         for (int n = 0; n < counts.value(0); ++n)
             desc << u" desc, \"line\" %1 "_s.arg(n);
         for (int k = 0; k < counts.value(1); ++k)
-            sldef << QString::number(k < Catalogue::sliderCount ? Catalogue::setting(Catalogue::firstSliderSetting + k).slider.min + k : 1);
+            sldef << QString::number(
+                k < Catalogue::sliderCount ? Catalogue::setting(Catalogue::firstSliderSetting + k).slider.min + k : 1);
         for (int n = 0; n < counts.value(2); ++n)
             defval << u"%1, 'x'\t"_s.arg(n);
         const QString folder = !counts.isEmpty() ? dir.path() : dir.filePath(u"nothing-here"_s);

@@ -1,7 +1,7 @@
+#include "core/catalogue/CatalogueText.h"
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
 #include "core/input/PresetFile.h"
-#include "core/catalogue/CatalogueText.h"
 #include "support/ChoicesText.h"
 
 #include <QTest>
