@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the README's test command on a source archive of this checkout (no .git, no git installed)
-# inside a fresh Debian 12 made by debootstrap, as a new contributor's machine would. Needs root,
-# git on this machine to make the archive, and debootstrap; takes half an hour or more.
+# Runs the README's test command, bash tools/dev ci, on a source archive of this checkout (no .git,
+# no git installed) inside a fresh Debian 12 made by debootstrap, as a new contributor's machine
+# would. Needs root, git on this machine to make the archive, and debootstrap; takes half an hour
+# or more.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/debian-root.sh
@@ -13,7 +14,7 @@ git archive --format=tar HEAD | tar -x -C "$root/root/tunewick"
 [[ -d ../shared/corpus ]] && mkdir -p "$root/root/shared" && cp -r ../shared/corpus "$root/root/shared/"
 for fs in proc sys dev; do mountpoint -q "$root/$fs" || mount --bind "/$fs" "$root/$fs"; done
 trap 'for fs in dev sys proc; do umount "$root/$fs"; done' EXIT
-command=$(sed -n 's/^    \(bash tools\/install-deps.sh && cmake --workflow.*\)$/\1/p' README.md)
+command='bash tools/dev ci'
 echo "In $root: $command"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 chroot "$root" bash -euc "cd /root/tunewick
