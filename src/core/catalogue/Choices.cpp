@@ -34,6 +34,7 @@ void Choices::setSwitch(int setting, SwitchState state)
 {
     assert(isKind(setting, Catalogue::Kind::ThreeState));
     m_values[setting] = static_cast<int>(state);
+    m_set.set(static_cast<size_t>(setting));
 }
 
 int Choices::sliderValue(int setting) const
@@ -47,6 +48,7 @@ void Choices::setSliderValue(int setting, int value)
     assert(isKind(setting, Catalogue::Kind::Slider));
     const Catalogue::SliderRange &range = Catalogue::setting(setting).slider;
     m_values[setting] = std::clamp(value, range.min, range.max);
+    m_set.set(static_cast<size_t>(setting));
 }
 
 std::optional<int> Choices::dxMember() const
@@ -61,4 +63,5 @@ void Choices::setDxMember(int member)
 {
     assert(member >= 0 && member < Catalogue::dxLevelCount);
     m_values[Catalogue::directXSetting] = member;
+    m_set.set(Catalogue::directXSetting);
 }

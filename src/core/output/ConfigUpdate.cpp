@@ -119,7 +119,7 @@ QByteArray updateText(QByteArrayView existing, const Choices &choices)
         reader.feed(line);
         if (next == existing.size())
             reader.finish();
-        if (namedSetting && probe != choices) {
+        if (namedSetting && composeFileText(probe) != composeFileText(choices)) {
             result.append(settings[*namedSetting].text.toLatin1());
             result.append(lineEnd);
         } else {

@@ -132,6 +132,12 @@ void MainWindow::createMenus()
     m_saveAction = addMenuItem(file, u"inst"_s, u"Save"_s);
     m_exitAction = addMenuItem(file, u"exit"_s, u"Exit"_s);
 
+    QMenu *edit = bar->addMenu(u"&Edit"_s);
+    edit->setObjectName(u"edit"_s);
+    m_undoAction = addMenuItem(edit, u"undo"_s, {});
+    m_redoAction = addMenuItem(edit, u"redo"_s, {});
+    nameUndoSteps();
+
     QMenu *options = bar->addMenu(u"&Options"_s);
     options->setObjectName(u"opt"_s);
     for (std::size_t i = 0; i < DisplayFont::items.size(); ++i) {
@@ -169,6 +175,8 @@ void MainWindow::addShortcuts()
     m_openAction->setShortcuts(QKeySequence::Open);
     m_saveAction->setShortcuts(QKeySequence::Save);
     m_exitAction->setShortcuts(QKeySequence::Quit);
+    m_undoAction->setShortcuts(QKeySequence::Undo);
+    m_redoAction->setShortcuts(QKeySequence::Redo);
     if (m_exitAction->shortcuts().isEmpty()) // Windows, and some X11 desktops, bind nothing to Quit
         m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // No platform binds this one (Ctrl+P prints, F5 refreshes).
@@ -189,6 +197,9 @@ void MainWindow::connectMenus()
     connect(m_saveAction, &QAction::triggered, new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder),
             &SaveCommand::run);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_undoAction, &QAction::triggered, m_choices, &CurrentChoices::undo);
+    connect(m_redoAction, &QAction::triggered, m_choices, &CurrentChoices::redo);
+    connect(m_choices, &CurrentChoices::changed, this, &MainWindow::nameUndoSteps);
     for (std::size_t i = 0; i < m_fontActions.size(); ++i) {
         connect(m_fontActions[i], &QAction::triggered, this,
                 [this, i] { DisplayFont::apply(*this, m_fontActions, i); });
@@ -251,6 +262,18 @@ void MainWindow::readDataFiles()
 QAction *MainWindow::menuAction(const QString &objectName) const
 {
     return findChild<QAction *>(objectName);
+}
+
+// Each item names the step it takes back or does again, and is greyed when there is none.
+void MainWindow::nameUndoSteps()
+{
+    const ChoicesHistory &history = m_choices->history();
+    const auto name = [](QAction *action, const QString &verb, const QString &step) {
+        action->setText(step.isEmpty() ? verb : verb + u' ' + step);
+        action->setEnabled(!step.isEmpty());
+    };
+    name(m_undoAction, u"&Undo"_s, history.undoName());
+    name(m_redoAction, u"&Redo"_s, history.redoName());
 }
 
 void MainWindow::toggleStatusBar()

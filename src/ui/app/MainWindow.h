@@ -56,6 +56,7 @@ private:
     void readDataFiles();
     void showAbout();
     void toggleStatusBar();
+    void nameUndoSteps();
     void setClientHeight(int twips);
 
     UserPrompts &m_prompts;
@@ -71,6 +72,8 @@ private:
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_exitAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     DisplayFont::Actions m_fontActions{};
     QAction *m_previewAction = nullptr;
     QAction *m_statusBarAction = nullptr;

@@ -116,8 +116,9 @@ void CatalogueTabs::addResetButton(int setting, const QString &objectName, int l
     button->setObjectName(objectName);
     button->setAccessibleName(u"Reset "_s + toQString(Catalogue::setting(setting).name));
     button->setGeometry(Twips::rect(left, top, Layout::resetSize, Layout::resetSize));
-    connect(button, &QPushButton::clicked, this,
-            [this, setting] { edit([&](Choices &choices) { RowActions::reset(choices, m_tables, setting); }); });
+    connect(button, &QPushButton::clicked, this, [this, setting, name = button->accessibleName()] {
+        edit(name, [&](Choices &choices) { RowActions::reset(choices, m_tables, setting); });
+    });
 }
 
 void CatalogueTabs::addSwitchRow(int setting, int top)
@@ -139,9 +140,9 @@ void CatalogueTabs::addSwitchRow(int setting, int top)
         option->setAccessibleName(accessibleName);
         option->setGeometry(Twips::rect(left, 0, Layout::optionSize, Layout::optionSize));
         group->addButton(option);
-        connect(option, &QRadioButton::toggled, this, [this, setting, state](bool checked) {
+        connect(option, &QRadioButton::toggled, this, [this, setting, state, accessibleName](bool checked) {
             if (checked)
-                edit([&](Choices &choices) { choices.setSwitch(setting, state); });
+                edit(accessibleName, [&](Choices &choices) { choices.setSwitch(setting, state); });
         });
         return option;
     };
@@ -168,8 +169,9 @@ void CatalogueTabs::addSliderRow(int setting, int top)
     slider->setTickInterval(row.slider.tickFrequency);
     slider->setTickPosition(QSlider::TicksBelow);
     // Drags, keys, the wheel, track clicks and screen readers all change the value.
-    connect(slider, &QSlider::valueChanged, this,
-            [this, setting](int value) { edit([&](Choices &choices) { choices.setSliderValue(setting, value); }); });
+    connect(slider, &QSlider::valueChanged, this, [this, setting, variable](int value) {
+        edit(variable, [&](Choices &choices) { choices.setSliderValue(setting, value); }, setting);
+    });
     m_sliders[setting] = slider;
 
     addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
@@ -190,8 +192,9 @@ void CatalogueTabs::addDirectXRow()
         m_dxGroup->addButton(option, member);
     }
     connect(m_dxGroup, &QButtonGroup::idToggled, this, [this](int member, bool checked) {
-        if (checked)
-            edit([&](Choices &choices) { choices.setDxMember(member); });
+        if (checked) {
+            edit(toQString(Catalogue::dxCaptions[member]), [&](Choices &choices) { choices.setDxMember(member); });
+        }
     });
 }
 
@@ -201,13 +204,13 @@ void CatalogueTabs::describeNames()
         m_names[place]->setAccessibleDescription(RowActions::descriptionText(m_tables, place));
 }
 
-template<typename Change> void CatalogueTabs::edit(Change change)
+template<typename Change> void CatalogueTabs::edit(const QString &name, Change change, std::optional<int> slider)
 {
     if (m_showing)
         return;
     Choices edited = m_choices.value();
     change(edited);
-    m_choices.set(edited);
+    m_choices.change(edited, name, slider);
 }
 
 void CatalogueTabs::showChoices()

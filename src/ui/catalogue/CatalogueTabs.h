@@ -44,8 +44,9 @@ private:
     void addResetButton(int setting, const QString &objectName, int left, int top);
     QWidget *canvas(int setting) const;
 
-    // Edits the current choices as `change` says, unless the controls are only being shown.
-    template<typename Change> void edit(Change change);
+    // Edits the current choices as `change` says, unless the controls are only being shown; `name`
+    // says what the edit did, for Undo.
+    template<typename Change> void edit(const QString &name, Change change, std::optional<int> slider = std::nullopt);
     void showChoices();
 
     CurrentChoices &m_choices;

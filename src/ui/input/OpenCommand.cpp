@@ -4,6 +4,7 @@
 #include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 
+#include <QFileInfo>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -27,5 +28,5 @@ void OpenCommand::run()
     m_lastFile = *path;
     Choices opened = m_choices.value();
     if (ConfigReader::readFile(*path, opened))
-        m_choices.set(opened);
+        m_choices.change(opened, u"Open "_s + QFileInfo(*path).fileName());
 }

@@ -30,5 +30,5 @@ void PresetCommands::apply(const QString &caption, const QString &fileName)
     }
     Choices preset = m_choices.value();
     PresetFile::apply(std::get<QList<PresetFile::Step>>(parsed), preset);
-    m_choices.set(preset);
+    m_choices.change(preset, caption + u" preset"_s);
 }

@@ -31,20 +31,30 @@ private slots:
         QCOMPARE(choices.sliderValue(*rate), held);
     }
 
-    // Every setting is its own: changing one leaves the others, and equal values compare equal.
-    void settingsAreIndependentAndCompareByValue()
+    // Each setter gives its setting a value and marks it as set, even when the value was already so;
+    // the other settings keep both. Values compare with their marks.
+    void settersMarkTheirSettingAlone()
     {
         const Choices fresh;
+        QVERIFY(!fresh.anySet());
         Choices changed;
-        for (const SwitchState state : {SwitchState::On, SwitchState::Off, SwitchState::Default}) {
-            changed.setSwitch(3, state);
-            QCOMPARE(changed.switchState(3), state);
-            QCOMPARE(changed.switchState(2), SwitchState::Default);
-        }
-        QVERIFY(changed == fresh);
+        changed.setSwitch(3, SwitchState::Default);
+        QVERIFY(changed != fresh);
+        changed.setSliderValue(Catalogue::firstSliderSetting, fresh.sliderValue(Catalogue::firstSliderSetting));
         changed.setDxMember(4);
         QCOMPARE(changed.dxMember(), std::optional(4));
-        QVERIFY(!fresh.dxMember() && changed != fresh);
+        for (const SwitchState state : {SwitchState::On, SwitchState::Off}) {
+            changed.setSwitch(2, state);
+            QCOMPARE(changed.switchState(2), state);
+        }
+        QStringList set;
+        for (int place = 0; place < Catalogue::settingCount; ++place) {
+            if (changed.isSet(place))
+                set << QString::number(place);
+        }
+        QCOMPARE(set.join(u' '), u"2 3 37 38"_s);
+        QCOMPARE(changed.switchState(1), SwitchState::Default);
+        QVERIFY(!fresh.dxMember());
     }
 };
 

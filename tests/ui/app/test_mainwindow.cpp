@@ -97,6 +97,36 @@ private slots:
         }
     }
 
+    // The Edit menu, after File, takes back and does again whole steps by their names and the platform's
+    // keys; a click that changes nothing is no step.
+    void editMenuUndoesAndRedoesWholeSteps()
+    {
+        QStringList menus;
+        for (QAction *menu : app->window()->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus.mid(0, 3), (QStringList{u"&File"_s, u"&Edit"_s, u"&Options"_s}));
+        QAction *undo = app->window()->menuAction(u"undo"_s);
+        QAction *redo = app->window()->menuAction(u"redo"_s);
+        QVERIFY(!undo->isEnabled() && undo->text() == u"&Undo"_s);
+
+        app->click(u"Option1_33"_s);
+        app->click(u"Option1_33"_s);
+        const QString clicked = app->changed();
+        app->trigger(u"hfps"_s);
+        const QString preset = app->changed();
+        QCOMPARE(undo->text(), u"&Undo High FPS preset"_s);
+        QTest::keySequence(app->window(), QKeySequence::Undo);
+        QCOMPARE(app->changed(), clicked);
+        QCOMPARE(undo->text() + u'|' + redo->text(), u"&Undo cl_showfps On|&Redo High FPS preset"_s);
+        undo->trigger();
+        QVERIFY(app->changed().isEmpty() && !undo->isEnabled());
+        QVERIFY(!app->control<QAbstractButton>(u"Option1_33"_s)->isChecked());
+        QTest::keySequence(app->window(), QKeySequence::Redo);
+        QTest::keySequence(app->window(), QKeySequence::Redo);
+        QCOMPARE(app->changed(), preset);
+        QVERIFY(!redo->isEnabled());
+    }
+
     // Each face after another one, and chosen twice: it reaches exactly the texts that follow the display
     // font, at their size; the others keep their own face (two of each kind of control show the wiring).
     void fontItemsChangeExactlyTheirControls()

@@ -45,13 +45,57 @@ private slots:
             QVERIFY2(!each->text().isEmpty() || !each->accessibleName().isEmpty(), qPrintable(each->objectName()));
 
         // A new value is shown whole, a switch in Default and no DirectX level included.
-        choices.set(Choices());
+        choices.change(Choices(), u"back"_s);
         QVERIFY(!button(u"Option0_5"_s)->isChecked() && !button(u"Option1_5"_s)->isChecked());
         QVERIFY(!button(u"dx_0"_s)->isChecked());
         Choices fov;
         fov.setSliderValue(Catalogue::settingCount - 1, 90);
-        choices.set(fov);
+        choices.change(fov, u"fov"_s);
         QCOMPARE(tabs.findChild<QSlider *>(u"Slider_13"_s)->value(), 90);
+    }
+
+    // A drag, a key, a wheel notch and a screen reader each reach the choices as an edit of the slider;
+    // one slider's changes in a row are one step to undo.
+    void everyWayOfMovingASliderIsAnEdit()
+    {
+        choices.change(Choices(), u"fresh"_s);
+        const int fov = Catalogue::settingCount - 1;
+        auto *slider = tabs.findChild<QSlider *>(u"Slider_13"_s);
+        tabs.setCurrentIndex(int(Catalogue::Tab::Other));
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        // Each way must move the value, and the choices must follow it.
+        int before = choices.value().sliderValue(fov);
+        const auto reached = [&](const char *how) {
+            const int now = choices.value().sliderValue(fov);
+            QVERIFY2(now != before && now == slider->value(), how);
+            before = now;
+        };
+
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = slider->value();
+        const QPoint handle =
+            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+        QTest::mousePress(slider, Qt::LeftButton, {}, handle);
+        QTest::mouseMove(slider, handle + QPoint(20, 0));
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, handle + QPoint(20, 0));
+        reached("drag");
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Right);
+        reached("key");
+        QWheelEvent notch(QPointF(handle), slider->mapToGlobal(QPointF(handle)), {}, {0, 120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &notch);
+        reached("wheel");
+        QAccessible::queryAccessibleInterface(slider)->valueInterface()->setCurrentValue(200);
+        reached("screen reader");
+        QVERIFY(choices.value().isSet(fov));
+        QCOMPARE(choices.history().undoName(), u"fov"_s);
+        choices.undo();
+        QCOMPARE(choices.value(), Choices());
     }
 
     // What a slider reaches, and how far a key and a page step move it.

@@ -1,0 +1,79 @@
+#include "core/catalogue/ChoicesHistory.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Distinct values to step through: the fov slider at `value`, which also marks it as set.
+Choices withFov(int value)
+{
+    Choices choices;
+    choices.setSliderValue(Catalogue::settingCount - 1, value);
+    return choices;
+}
+
+} // namespace
+
+class TestChoicesHistory : public QObject {
+    Q_OBJECT
+private slots:
+    // Undo goes back through the values before each step, Redo forward again; a new step drops what
+    // Redo could have done.
+    void undoAndRedoWalkTheSteps()
+    {
+        ChoicesHistory history;
+        QVERIFY(!history.canUndo() && !history.canRedo() && history.undoName().isEmpty());
+        history.record(Choices(), u"High FPS preset"_s);
+        history.record(withFov(1), u"Reset fov"_s);
+        QCOMPARE(history.undoName(), u"Reset fov"_s);
+
+        QCOMPARE(history.undo(withFov(2)), withFov(1));
+        QCOMPARE(history.redoName(), u"Reset fov"_s);
+        QCOMPARE(history.undo(withFov(1)), Choices());
+        QVERIFY(!history.canUndo());
+        QCOMPARE(history.redo(Choices()), withFov(1));
+        QCOMPARE(history.redo(withFov(1)), withFov(2));
+        QVERIFY(!history.canRedo());
+
+        history.undo(withFov(2));
+        history.record(withFov(1), u"cl_showfps On"_s);
+        QVERIFY(!history.canRedo());
+        QCOMPARE(history.undoName(), u"cl_showfps On"_s);
+    }
+
+    // Changes of one slider in a row are one step; any other step, or an Undo, ends it.
+    void oneSlidersChangesInARowAreOneStep_data()
+    {
+        QTest::addColumn<QString>("between"); // what happens between two changes of slider 51
+        QTest::addColumn<int>("steps");
+        QTest::newRow("nothing") << QString() << 1;
+        QTest::newRow("another slider") << u"slider"_s << 3;
+        QTest::newRow("a switch") << u"switch"_s << 3;
+        QTest::newRow("undo") << u"undo"_s << 1;
+    }
+    void oneSlidersChangesInARowAreOneStep()
+    {
+        QFETCH(QString, between);
+        QFETCH(int, steps);
+        ChoicesHistory history;
+        history.record(withFov(1), u"fov"_s, 51);
+        if (between == u"slider"_s)
+            history.record(withFov(2), u"rate"_s, 49);
+        else if (between == u"switch"_s)
+            history.record(withFov(2), u"cl_showfps On"_s);
+        else if (between == u"undo"_s)
+            history.undo(withFov(2));
+        history.record(withFov(3), u"fov"_s, 51);
+        int counted = 0;
+        Choices reached;
+        for (Choices now = withFov(4); history.canUndo(); ++counted)
+            reached = now = history.undo(now);
+        QCOMPARE(counted, steps);
+        QCOMPARE(reached, between == u"undo"_s ? withFov(3) : withFov(1)); // the value before the first change
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChoicesHistory)
+#include "test_choiceshistory.moc"
