@@ -46,8 +46,6 @@ std::optional<QString> writeFileAtomically(const QString &path, const QByteArray
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
     if (!exists && errno != ENOENT)
         return reason(u"the file could not be looked up"_s);
-    if (exists && S_ISDIR(existing.st_mode))
-        return qt_error_string(EISDIR);
     // Renaming over a file its owner made read-only would overrule that choice.
     if (exists && ::faccessat(AT_FDCWD, targetName.constData(), W_OK, AT_EACCESS) != 0)
         return reason(u"the file may not be written"_s);

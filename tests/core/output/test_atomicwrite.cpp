@@ -41,7 +41,8 @@ QString nameAtLimit(char16_t letter) // 255 bytes, as long as a name may be
 } // namespace
 
 // Saves in a process of its own, limited as each case asks, into a folder holding tunewick.cfg, a
-// relative link to it, a file with a name of 255 bytes and the folder autoexec.cfg with a file inside.
+// relative link to it, a file with a name of 255 bytes, the read-only read-only.cfg and the folder
+// autoexec.cfg with a file inside.
 // The file saved over is the longer one, so that a replacement must not leave its tail behind; its
 // permissions are none the umask or a temporary file would give.
 class TestAtomicWrite : public QObject {
@@ -64,6 +65,10 @@ private slots:
         QTest::newRow("new name at the limit")
             << nameAtLimit(u'n') << false << false << u""_s << u""_s << nameAtLimit(u'n');
         QTest::newRow("read-only folder") << config << true << true << u""_s << u"Permission denied"_s << u""_s;
+        QTest::newRow("read-only file") << u"read-only.cfg"_s << true << false << u""_s << u"Permission denied"_s
+                                        << u""_s;
+        QTest::newRow("path through a file")
+            << u"tunewick.cfg/new.cfg"_s << false << false << u""_s << u"Not a directory"_s << u""_s;
         QTest::newRow("missing folder") << u"missing/tunewick.cfg"_s << false << false << u""_s << u"No such file"_s
                                         << u""_s;
         QTest::newRow("path is a folder") << u"autoexec.cfg"_s << false << false << u""_s << u"directory"_s << u""_s;
@@ -84,18 +89,20 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(SAVE_CHILD), tmp.filePath(u"save_child"_s))); // where nobody reaches it
         const QDir folder(tmp.filePath(u"configs"_s));
         QVERIFY(folder.mkpath(u"autoexec.cfg"_s));
-        QStringList files{u"tunewick.cfg"_s, nameAtLimit(u'e'), u"autoexec.cfg/inside.cfg"_s};
+        QStringList files{u"tunewick.cfg"_s, nameAtLimit(u'e'), u"read-only.cfg"_s, u"autoexec.cfg/inside.cfg"_s};
         for (const QString &name : files) {
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
             QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         }
+        QVERIFY(QFile::setPermissions(folder.filePath(u"read-only.cfg"_s), QFile::ReadOwner | QFile::ReadGroup));
         QVERIFY(QFile::link(u"tunewick.cfg"_s, folder.filePath(u"link.cfg"_s)));
         QStringList arguments{tmp.filePath(u"save_child"_s), folder.filePath(target)};
         if (asNobody && ::geteuid() == 0) {
             const passwd *nobody = ::getpwnam("nobody");
             QVERIFY(nobody);
-            for (const QString &path : {folder.path(), folder.filePath(u"tunewick.cfg"_s)})
+            for (const QString &path :
+                 {folder.path(), folder.filePath(u"tunewick.cfg"_s), folder.filePath(u"read-only.cfg"_s)})
                 QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
             arguments =
                 QStringList{u"setpriv"_s, u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s} + arguments;
