@@ -40,7 +40,7 @@ QStringList filtersMatchingEveryName(const QStringList &captions)
 #endif
 }
 
-std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
+std::optional<ChosenFile> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
@@ -59,7 +59,13 @@ std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    // Told to hide the patterns, some Qt versions name the filter as shown: the caption, simplified.
+    const QString selected = dialog.selectedNameFilter();
+    int filter = -1;
+    for (int i = 0; i < filters.size() && filter < 0; ++i)
+        if (selected == filters[i] || selected == request.filters[i].simplified())
+            filter = i;
+    return ChosenFile{dialog.selectedFiles().constFirst(), filter};
 }
 
 } // namespace
@@ -76,10 +82,11 @@ void QtUserPrompts::inform(QWidget *parent, const QString &title, const QString 
 
 std::optional<QString> QtUserPrompts::askOpenFileName(QWidget *parent, const FileDialogRequest &request)
 {
-    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    const std::optional<ChosenFile> chosen = runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    return chosen ? std::optional(chosen->path) : std::nullopt;
 }
 
-std::optional<QString> QtUserPrompts::askSaveFileName(QWidget *parent, const FileDialogRequest &request)
+std::optional<ChosenFile> QtUserPrompts::askSaveFileName(QWidget *parent, const FileDialogRequest &request)
 {
     return runFileDialog(parent, request, QFileDialog::AcceptSave);
 }

@@ -8,7 +8,7 @@ public:
     bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     std::optional<QString> askOpenFileName(QWidget *parent, const FileDialogRequest &request) override;
-    std::optional<QString> askSaveFileName(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<ChosenFile> askSaveFileName(QWidget *parent, const FileDialogRequest &request) override;
     int askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
                   int defaultAnswer) override;
 };

@@ -17,14 +17,21 @@ struct FileDialogRequest {
     QString startFolder;    // where the dialog opens; empty for where the program was started
 
     // The Open and Save dialogs of config files: every file, or .cfg files, the second preselected.
+    static constexpr int configFilter = 1;
     static FileDialogRequest forConfigs(QString title, QString fileName, QString startFolder = {})
     {
         return {std::move(title),
                 {QStringLiteral("All Files (*.*)"), QStringLiteral(".cfg Files (*.cfg)")},
-                1,
+                configFilter,
                 std::move(fileName),
                 std::move(startFolder)};
     }
+};
+
+// A file chosen in a Save dialog, and the filter selected when it was chosen.
+struct ChosenFile {
+    QString path;
+    int filter = -1; // index into the request's filters; -1 for none of them
 };
 
 // Looked up each time a dialog that has had no file chosen yet is about to open: the folder it
@@ -43,8 +50,8 @@ public:
 
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<QString> askOpenFileName(QWidget *parent, const FileDialogRequest &request) = 0;
-    // As above; the dialog itself does not ask about replacing an existing file.
-    virtual std::optional<QString> askSaveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+    // As above, with the filter selected; the dialog itself does not ask about replacing an existing file.
+    virtual std::optional<ChosenFile> askSaveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
 
     // A box with one button per answer, no icon; `defaultAnswer` is the default button, and the
     // last answer is what Escape and the close button give. The chosen answer's index.

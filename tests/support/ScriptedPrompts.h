@@ -19,6 +19,7 @@ public:
 
     QQueue<bool> yesNo;
     QQueue<std::optional<QString>> files;
+    QQueue<int> saveFilters; // the filter each Save dialog reports; without one, the preselected filter
     QQueue<int> choices;
     QList<Shown> shown;
 
@@ -38,7 +39,12 @@ public:
     }
     void inform(QWidget *, const QString &title, const QString &text) override { shown.append({title, text}); }
     std::optional<QString> askOpenFileName(QWidget *, const FileDialogRequest &r) override { return fileName(r); }
-    std::optional<QString> askSaveFileName(QWidget *, const FileDialogRequest &r) override { return fileName(r); }
+    std::optional<ChosenFile> askSaveFileName(QWidget *, const FileDialogRequest &r) override
+    {
+        const int filter = saveFilters.isEmpty() ? r.selectedFilter : saveFilters.dequeue();
+        const std::optional<QString> path = fileName(r);
+        return path ? std::optional(ChosenFile{*path, filter}) : std::nullopt;
+    }
     int askChoice(QWidget *, const QString &title, const QString &text, const QStringList &answers,
                   int defaultAnswer) override
     {

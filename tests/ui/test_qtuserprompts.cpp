@@ -48,7 +48,8 @@ private slots:
     }
 
     // The save dialog of a config opens in its start folder with the name offered; its filters show as
-    // captioned, the second chosen, and "All Files" lists every name, those without a dot too.
+    // captioned, the second chosen, and "All Files" lists every name, those without a dot too. It
+    // reports the filter selected when the file was chosen.
     void configDialog()
     {
         QTemporaryDir folder;
@@ -57,7 +58,7 @@ private slots:
         QTimer::singleShot(0, this, [&folder] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            const auto cancel = qScopeGuard([dialog] { dialog->reject(); });
+            auto cancel = qScopeGuard([dialog] { dialog->reject(); });
             const auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
             QCOMPARE(types->currentText(), u".cfg Files (*.cfg)"_s);
             dialog->selectNameFilter(dialog->nameFilters().at(0));
@@ -71,9 +72,13 @@ private slots:
                 return names;
             };
             QTRY_COMPARE(shown(), (QStringList{folder.path(), u"tunewick.cfg"_s, u"a.cfg"_s, u"myconfig"_s}));
+            cancel.dismiss();
+            QTest::keyClick(dialog->findChild<QLineEdit *>(u"fileNameEdit"_s), Qt::Key_Return);
         });
-        QVERIFY(!QtUserPrompts().askSaveFileName(
-            nullptr, FileDialogRequest::forConfigs(u"Save the config"_s, u"tunewick.cfg"_s, folder.path())));
+        const std::optional<ChosenFile> chosen = QtUserPrompts().askSaveFileName(
+            nullptr, FileDialogRequest::forConfigs(u"Save the config"_s, u"tunewick.cfg"_s, folder.path()));
+        QVERIFY(chosen);
+        QCOMPARE(chosen->path + u'|' + QString::number(chosen->filter), folder.filePath(u"tunewick.cfg|0"_s));
     }
 };
 

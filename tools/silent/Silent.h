@@ -10,7 +10,7 @@ public:
     bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
     void inform(QWidget *, const QString &, const QString &) override {}
     std::optional<QString> askOpenFileName(QWidget *, const FileDialogRequest &) override { return {}; }
-    std::optional<QString> askSaveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    std::optional<ChosenFile> askSaveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     // The last answer, the one that leaves things as they are.
     int askChoice(QWidget *, const QString &, const QString &, const QStringList &answers, int) override
     {

@@ -18,7 +18,8 @@ const QString title = u"Save the config"_s;
 
 } // namespace
 
-SaveCommand::SaveCommand(UserPrompts &prompts, const CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder)
+SaveCommand::SaveCommand(UserPrompts &prompts, const CurrentChoices &choices, QWidget *window,
+                         StartFolderLookup startFolder)
     : QObject(window)
     , m_prompts(prompts)
     , m_choices(choices)
@@ -31,22 +32,27 @@ SaveCommand::SaveCommand(UserPrompts &prompts, const CurrentChoices &choices, QW
 void SaveCommand::run()
 {
     const QString startFolder = !m_fileChosen && m_startFolder ? m_startFolder() : QString();
-    const std::optional<QString> chosen =
+    const std::optional<ChosenFile> chosen =
         m_prompts.askSaveFileName(m_window, FileDialogRequest::forConfigs(title, m_fileName, startFolder));
     if (!chosen)
         return;
+    // A name typed without a suffix while .cfg files are listed means a .cfg file (the dialog's own
+    // default suffix would not heed the filter).
+    QString path = chosen->path;
+    if (chosen->filter == FileDialogRequest::configFilter && QFileInfo(path).suffix().isEmpty())
+        path += path.endsWith(u'.') ? u"cfg"_s : u".cfg"_s; // "mytweaks." too, without a second dot
     // The dialog remembers what was chosen, whatever becomes of the save.
-    m_fileName = *chosen;
+    m_fileName = path;
     m_fileChosen = true;
 
-    const QString shownName = QDir::toNativeSeparators(*chosen);
-    const QFileInfo target(*chosen);
+    const QString shownName = QDir::toNativeSeparators(path);
+    const QFileInfo target(path);
     const std::optional<QByteArray> bytes =
-        target.exists() && !target.isDir() ? askHowToSaveOver(*chosen, shownName) : composeFileText(m_choices.value());
+        target.exists() && !target.isDir() ? askHowToSaveOver(path, shownName) : composeFileText(m_choices.value());
     if (!bytes)
         return;
 
-    if (const std::optional<QString> reason = writeFileAtomically(*chosen, *bytes))
+    if (const std::optional<QString> reason = writeFileAtomically(path, *bytes))
         m_prompts.inform(m_window, title, u"The config could not be saved to %1:\n%2"_s.arg(shownName, *reason));
 }
 

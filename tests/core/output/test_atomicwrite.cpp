@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -26,11 +27,24 @@ QStringList listing(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
+mode_t permissions(const QString &path)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 01000;
+}
+
+QString nameAtLimit(char16_t letter) // 255 bytes, as long as a name may be
+{
+    return QString(251, letter) + u".cfg"_s;
+}
+
 } // namespace
 
 // Saves in a process of its own, limited as each case asks, into a folder holding tunewick.cfg, a
-// relative link to it and the folder autoexec.cfg with a file inside. The file saved over is the longer
-// one, so that a replacement must not leave its tail behind.
+// relative link to it, a file with a name of 255 bytes, the read-only read-only.cfg and the folder
+// autoexec.cfg with a file inside.
+// The file saved over is the longer one, so that a replacement must not leave its tail behind; its
+// permissions are none the umask or a temporary file would give.
 class TestAtomicWrite : public QObject {
     Q_OBJECT
 private slots:
@@ -42,12 +56,23 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("fileSizeLimit"); // the full disk
         QTest::addColumn<QString>("reason");        // empty: the save must succeed
-        QTest::newRow("writable folder as nobody") << u"tunewick.cfg"_s << true << false << u""_s << u""_s;
-        QTest::newRow("through a symbolic link") << u"link.cfg"_s << false << false << u""_s << u""_s;
-        QTest::newRow("read-only folder") << u"tunewick.cfg"_s << true << true << u""_s << u"Permission denied"_s;
-        QTest::newRow("missing folder") << u"missing/tunewick.cfg"_s << false << false << u""_s << u"No such file"_s;
-        QTest::newRow("path is a folder") << u"autoexec.cfg"_s << false << false << u""_s << u"directory"_s;
-        QTest::newRow("full disk") << u"tunewick.cfg"_s << false << false << u"100"_s << u"File too large"_s;
+        QTest::addColumn<QString>("saved");         // the file holding the new bytes
+        const QString config = u"tunewick.cfg"_s;
+        QTest::newRow("writable folder as nobody") << config << true << false << u""_s << u""_s << config;
+        QTest::newRow("through a symbolic link") << u"link.cfg"_s << false << false << u""_s << u""_s << config;
+        QTest::newRow("name at the limit")
+            << nameAtLimit(u'e') << false << false << u""_s << u""_s << nameAtLimit(u'e');
+        QTest::newRow("new name at the limit")
+            << nameAtLimit(u'n') << false << false << u""_s << u""_s << nameAtLimit(u'n');
+        QTest::newRow("read-only folder") << config << true << true << u""_s << u"Permission denied"_s << u""_s;
+        QTest::newRow("read-only file") << u"read-only.cfg"_s << true << false << u""_s << u"Permission denied"_s
+                                        << u""_s;
+        QTest::newRow("path through a file")
+            << u"tunewick.cfg/new.cfg"_s << false << false << u""_s << u"Not a directory"_s << u""_s;
+        QTest::newRow("missing folder") << u"missing/tunewick.cfg"_s << false << false << u""_s << u"No such file"_s
+                                        << u""_s;
+        QTest::newRow("path is a folder") << u"autoexec.cfg"_s << false << false << u""_s << u"directory"_s << u""_s;
+        QTest::newRow("full disk") << config << false << false << u"100"_s << u"File too large"_s << u""_s;
     }
     void saveReplacesWhollyOrLeavesEverythingAsItWas()
     {
@@ -56,6 +81,7 @@ private slots:
         QFETCH(bool, readOnly);
         QFETCH(QString, fileSizeLimit);
         QFETCH(QString, reason);
+        QFETCH(QString, saved);
         const QByteArray oldBytes = QByteArray("fov 75\r\n").repeated(120);
         const QByteArray newBytes = QByteArray("cl_showfps 1\r\n").repeated(50);
         QTemporaryDir tmp;
@@ -63,16 +89,20 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(SAVE_CHILD), tmp.filePath(u"save_child"_s))); // where nobody reaches it
         const QDir folder(tmp.filePath(u"configs"_s));
         QVERIFY(folder.mkpath(u"autoexec.cfg"_s));
-        for (const QString &name : {u"tunewick.cfg"_s, u"autoexec.cfg/inside.cfg"_s}) {
+        QStringList files{u"tunewick.cfg"_s, nameAtLimit(u'e'), u"read-only.cfg"_s, u"autoexec.cfg/inside.cfg"_s};
+        for (const QString &name : files) {
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         }
+        QVERIFY(QFile::setPermissions(folder.filePath(u"read-only.cfg"_s), QFile::ReadOwner | QFile::ReadGroup));
         QVERIFY(QFile::link(u"tunewick.cfg"_s, folder.filePath(u"link.cfg"_s)));
         QStringList arguments{tmp.filePath(u"save_child"_s), folder.filePath(target)};
         if (asNobody && ::geteuid() == 0) {
             const passwd *nobody = ::getpwnam("nobody");
             QVERIFY(nobody);
-            for (const QString &path : {folder.path(), folder.filePath(u"tunewick.cfg"_s)})
+            for (const QString &path :
+                 {folder.path(), folder.filePath(u"tunewick.cfg"_s), folder.filePath(u"read-only.cfg"_s)})
                 QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
             arguments =
                 QStringList{u"setpriv"_s, u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s} + arguments;
@@ -85,7 +115,15 @@ private slots:
                                                              | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
         if (!fileSizeLimit.isEmpty())
             arguments << fileSizeLimit;
-        const QStringList before = listing(folder.path());
+        QStringList after = listing(folder.path());
+        const bool created = !saved.isEmpty() && !files.contains(saved);
+        if (created) {
+            files << saved;
+            after << saved;
+            after.sort();
+        }
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
 
         QProcess child;
         child.start(QStandardPaths::findExecutable(arguments.takeFirst()), arguments);
@@ -95,9 +133,11 @@ private slots:
         const QString error = QString::fromLocal8Bit(child.readAllStandardOutput());
         QCOMPARE(child.exitCode() == 0, reason.isEmpty());
         QVERIFY2(error.contains(reason), qPrintable(error));
-        QCOMPARE(contents(folder.filePath(u"tunewick.cfg"_s)), reason.isEmpty() ? newBytes : oldBytes);
-        QCOMPARE(contents(folder.filePath(u"autoexec.cfg/inside.cfg"_s)), oldBytes);
-        QCOMPARE(listing(folder.path()), before); // no temporary left behind
+        for (const QString &name : files)
+            QCOMPARE(contents(folder.filePath(name)), name == saved ? newBytes : oldBytes);
+        if (!saved.isEmpty())
+            QCOMPARE(permissions(folder.filePath(saved)), created ? 0666 & ~mask : 0640);
+        QCOMPARE(listing(folder.path()), after); // no temporary left behind
         QCOMPARE(QFileInfo(folder.filePath(u"link.cfg"_s)).symLinkTarget(), folder.filePath(u"tunewick.cfg"_s));
         QCOMPARE(listing(folder.filePath(u"autoexec.cfg"_s)), QStringList{u"inside.cfg"_s});
     }

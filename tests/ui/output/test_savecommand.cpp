@@ -15,13 +15,15 @@ class TestSave : public AppTest {
     }
 
 private slots:
-    // Success and a cancelled dialog say nothing; a failure names the file and the reason.
+    // Success and a cancelled dialog say nothing; a failure names the file and the reason. With "All
+    // Files" selected the name is kept as typed.
     void saveWritesTheChoicesUnderTheNameAsTypedOrTellsWhyNot()
     {
         app->trigger(u"prv"_s); // the preview's values are older than the choices: Save must write the choices
         app->click(u"Option1_33"_s);
         const QString path = app->data.filePath(u"myconfig"_s), missing = app->data.filePath(u"missing/tunewick.cfg"_s);
         app->prompts.files << path << std::nullopt << missing;
+        app->prompts.saveFilters << 0;
         for (int save = 0; save < 3; ++save)
             app->trigger(u"inst"_s);
         QCOMPARE(app->prompts.shown[1].request.fileName, path); // offered next time
@@ -36,21 +38,25 @@ private slots:
     {
         QTest::addColumn<QByteArray>("existing");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("saved"); // the old file, the choices alone, the old file updated
+        QTest::addColumn<int>("saved");     // the old file, the choices alone, the old file updated
+        QTest::addColumn<QString>("typed"); // with the .cfg filter selected
         const QByteArray config = "echo an older config\r\n";
-        QTest::newRow("Update keeps its lines") << config << 0 << 2;
-        QTest::newRow("Replace") << config << 1 << 1;
-        QTest::newRow("Cancel") << config << 2 << 0;
-        QTest::newRow("binary file, Replace") << "fov\0"_ba << 0 << 1;
-        QTest::newRow("binary file, Cancel") << "fov\0"_ba << 1 << 0;
+        QTest::newRow("Update keeps its lines") << config << 0 << 2 << u"mytweaks.cfg"_s;
+        QTest::newRow("Replace") << config << 1 << 1 << u"mytweaks.cfg"_s;
+        QTest::newRow("Cancel") << config << 2 << 0 << u"mytweaks.cfg"_s;
+        QTest::newRow("binary file, Replace") << "fov\0"_ba << 0 << 1 << u"mytweaks.cfg"_s;
+        QTest::newRow("binary file, Cancel") << "fov\0"_ba << 1 << 0 << u"mytweaks.cfg"_s;
+        QTest::newRow("typed without .cfg, Update") << config << 0 << 2 << u"mytweaks"_s;
+        QTest::newRow("typed with a final dot, Replace") << config << 1 << 1 << u"mytweaks."_s;
     }
     void anExistingFileIsUpdatedReplacedOrKept()
     {
         QFETCH(QByteArray, existing);
         QFETCH(int, answer);
         QFETCH(int, saved);
-        const QString target = app->writeData(u"autoexec.cfg"_s, existing);
-        app->prompts.files << target;
+        QFETCH(QString, typed);
+        const QString target = app->writeData(u"mytweaks.cfg"_s, existing);
+        app->prompts.files << app->data.filePath(typed);
         app->prompts.choices << answer;
         app->trigger(u"inst"_s);
 
