@@ -73,6 +73,13 @@ QList<SettingLine> fileSettingLines(const Choices &choices)
     return lines;
 }
 
+QList<SettingLine> settingLinesSetInWindow(const Choices &choices)
+{
+    QList<SettingLine> lines = fileSettingLines(choices);
+    lines.removeIf([&choices](const SettingLine &line) { return !choices.isSet(line.setting); });
+    return lines;
+}
+
 QByteArray composeFileText(const Choices &choices)
 {
     QStringList lines{headerRule, fileTitle, headerRule, QString()};

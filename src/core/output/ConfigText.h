@@ -17,6 +17,10 @@ struct SettingLine {
 // mat_dxlevel when a level is selected.
 QList<SettingLine> fileSettingLines(const Choices &choices);
 
+// The lines of fileSettingLines whose settings were set in this window: what saving over a
+// player's file writes, so that everything else in it stays the player's.
+QList<SettingLine> settingLinesSetInWindow(const Choices &choices);
+
 // The text the preview window shows: every setting in the catalogue's order, switches in Default
 // with their default value text from the data folder, level 90 when none is selected. CR LF
 // between lines, none after the last.

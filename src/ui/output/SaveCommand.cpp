@@ -1,5 +1,6 @@
 #include "ui/output/SaveCommand.h"
 
+#include "core/catalogue/CatalogueText.h"
 #include "core/output/AtomicWrite.h"
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
@@ -56,24 +57,44 @@ void SaveCommand::run()
         m_prompts.inform(m_window, title, u"The config could not be saved to %1:\n%2"_s.arg(shownName, *reason));
 }
 
+namespace {
+
+// "a, b, c": all names when there are ten or fewer, else the first ten and "and N more".
+QString listedNames(const QList<SettingLine> &lines)
+{
+    constexpr qsizetype shown = 10;
+    QStringList names;
+    for (const SettingLine &line : lines.first(std::min(shown, lines.size())))
+        names << toQString(Catalogue::setting(line.setting).name);
+    QString list = names.join(u", "_s);
+    if (lines.size() > shown)
+        list += u" and %1 more"_s.arg(lines.size() - shown);
+    return list;
+}
+
+} // namespace
+
 std::optional<QByteArray> SaveCommand::askHowToSaveOver(const QString &path, const QString &shownName)
 {
     const QString replace = u"Replace makes the file the new config alone: everything else in it is lost."_s;
     const QString cancel = u"Cancel saves nothing."_s;
-    // Players keep binds, aliases and comments beside our settings; updating keeps them.
+    // Players keep binds, aliases, comments and their own values beside ours; updating keeps them and
+    // writes only what the player set here.
     const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(path);
-    if (!existing.whyNot.isEmpty()) {
-        const QString text = u"%1 already exists and cannot be updated: %2.\n\n%3\n\n%4"_s.arg(
-            shownName, existing.whyNot, replace, cancel);
+    const QList<SettingLine> written = settingLinesSetInWindow(m_choices.value());
+    QString whyNot;
+    if (!existing.whyNot.isEmpty())
+        whyNot = u"%1 already exists and cannot be updated: %2."_s.arg(shownName, existing.whyNot);
+    else if (written.isEmpty())
+        whyNot = u"%1 already exists. Nothing was set in this window, so Update would change nothing."_s.arg(shownName);
+    if (!whyNot.isEmpty()) {
+        const QString text = u"%1\n\n%2\n\n%3"_s.arg(whyNot, replace, cancel);
         if (m_prompts.askChoice(m_window, title, text, {u"Replace"_s, u"Cancel"_s}, 1) != 0)
             return std::nullopt;
         return composeFileText(m_choices.value());
     }
-    const QString update =
-        u"Update keeps the file and changes only the settings this save writes: the values in this window for "
-        "all 14 sliders, for every switch that is On or Off, and for the DirectX level if one is selected. "
-        "Settings the file lacks are added at its end; binds, aliases, comments and every other line stay as "
-        "they are."_s;
+    const QString update = u"Update keeps the file and writes only the %1 you set in this window: %2."_s.arg(
+        written.size() == 1 ? u"1 setting"_s : u"%1 settings"_s.arg(written.size()), listedNames(written));
     const QString text = u"%1 already exists.\n\n%2\n\n%3\n\n%4"_s.arg(shownName, update, replace, cancel);
     switch (m_prompts.askChoice(m_window, title, text, {u"Update"_s, u"Replace"_s, u"Cancel"_s}, 0)) {
     case 0:

@@ -33,28 +33,48 @@ private slots:
         QCOMPARE(contents(path), composeFileText(app->window()->choices().value())); // as typed, no suffix added
     }
 
-    // Update is offered only for a file it can update; the default answer is the one that loses nothing.
+    // Update is offered only for a file it can update, and only when something was set in this window;
+    // the question names what it writes. The default answer is the one that loses nothing.
     void anExistingFileIsUpdatedReplacedOrKept_data()
     {
         QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<QString>("set"); // "click", "preset" or nothing
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("saved");     // the old file, the choices alone, the old file updated
         QTest::addColumn<QString>("typed"); // with the .cfg filter selected
+        QTest::addColumn<QString>("said");  // the question's second paragraph, or its opening
         const QByteArray config = "echo an older config\r\n";
-        QTest::newRow("Update keeps its lines") << config << 0 << 2 << u"mytweaks.cfg"_s;
-        QTest::newRow("Replace") << config << 1 << 1 << u"mytweaks.cfg"_s;
-        QTest::newRow("Cancel") << config << 2 << 0 << u"mytweaks.cfg"_s;
-        QTest::newRow("binary file, Replace") << "fov\0"_ba << 0 << 1 << u"mytweaks.cfg"_s;
-        QTest::newRow("binary file, Cancel") << "fov\0"_ba << 1 << 0 << u"mytweaks.cfg"_s;
-        QTest::newRow("typed without .cfg, Update") << config << 0 << 2 << u"mytweaks"_s;
-        QTest::newRow("typed with a final dot, Replace") << config << 1 << 1 << u"mytweaks."_s;
+        const QString two = u"Update keeps the file and writes only the 2 settings you set in this window: "
+                            u"cl_showfps, fov."_s;
+        QTest::newRow("Update keeps its lines") << config << u"click"_s << 0 << 2 << u"mytweaks.cfg"_s << two;
+        QTest::newRow("Replace") << config << u"click"_s << 1 << 1 << u"mytweaks.cfg"_s << two;
+        QTest::newRow("Cancel") << config << u"click"_s << 2 << 0 << u"mytweaks.cfg"_s << two;
+        QTest::newRow("a preset, more than ten names")
+            << config << u"preset"_s << 2 << 0 << u"mytweaks.cfg"_s
+            << u"Update keeps the file and writes only the 51 settings you set in this window: "
+               u"cl_phys_props_enable, cl_ragdoll_physics_enable, cl_show_splashes, cl_smooth, cl_c4dynamiclight, "
+               u"cl_ejectbrass, cl_ragdoll_collide, cl_show_bloodspray, fog_enable, fog_enable_water_fog and 41 more."_s;
+        QTest::newRow("nothing set, Replace") << config << QString() << 0 << 1 << u"mytweaks.cfg"_s
+                                              << u"Nothing was set in this window, so Update would change nothing."_s;
+        QTest::newRow("binary file, Cancel")
+            << "fov\0"_ba << u"click"_s << 1 << 0 << u"mytweaks.cfg"_s << u"cannot be updated: it holds binary data."_s;
+        QTest::newRow("typed without .cfg, Update") << config << u"click"_s << 0 << 2 << u"mytweaks"_s << two;
+        QTest::newRow("typed with a final dot, Replace") << config << u"click"_s << 1 << 1 << u"mytweaks."_s << two;
     }
     void anExistingFileIsUpdatedReplacedOrKept()
     {
         QFETCH(QByteArray, existing);
+        QFETCH(QString, set);
         QFETCH(int, answer);
         QFETCH(int, saved);
         QFETCH(QString, typed);
+        QFETCH(QString, said);
+        if (set == u"click"_s) {
+            app->click(u"Option1_33"_s);
+            app->control<QSlider>(u"Slider_13"_s)->setValue(90);
+        } else if (set == u"preset"_s) {
+            app->trigger(u"hfps"_s);
+        }
         const QString target = app->writeData(u"mytweaks.cfg"_s, existing);
         app->prompts.files << app->data.filePath(typed);
         app->prompts.choices << answer;
@@ -63,13 +83,13 @@ private slots:
         const ScriptedPrompts::Shown &asked = app->prompts.shown.last();
         QVERIFY(app->prompts.shown.size() == 2 && asked.title == u"Save the config"_s
                 && asked.text.startsWith(QDir::toNativeSeparators(target) + u" already exists"_s));
-        const bool binary = existing.contains('\0');
-        QCOMPARE(asked.text.contains(u"it holds binary data"_s), binary);
+        QVERIFY2(asked.text.contains(said), qPrintable(asked.text));
+        const bool updatable = said.startsWith(u"Update"_s);
         QCOMPARE(asked.answers.join(u' ') + u'/' + QString::number(asked.defaultAnswer),
-                 binary ? u"Replace Cancel/1"_s : u"Update Replace Cancel/0"_s);
-        const Choices &rows = app->window()->choices().value();
-        QCOMPARE(contents(target),
-                 (QByteArrayList{existing, composeFileText(rows), ConfigUpdate::updateText(existing, rows)}[saved]));
+                 updatable ? u"Update Replace Cancel/0"_s : u"Replace Cancel/1"_s);
+        const Choices &choices = app->window()->choices().value();
+        QCOMPARE(contents(target), (QByteArrayList{existing, composeFileText(choices),
+                                                   ConfigUpdate::updateText(existing, choices)}[saved]));
     }
 };
 
