@@ -4,6 +4,7 @@
 #include "core/output/AtomicWrite.h"
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
+#include "core/output/SaveGuidance.h"
 #include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 
@@ -45,6 +46,11 @@ void SaveCommand::run()
     // The dialog remembers what was chosen, whatever becomes of the save.
     m_fileName = path;
     m_fileChosen = true;
+    const std::optional<QString> runByGame = askWhereTheGameRunsIt(path);
+    if (!runByGame)
+        return;
+    path = *runByGame;
+    m_fileName = path;
 
     const QString shownName = QDir::toNativeSeparators(path);
     const QFileInfo target(path);
@@ -58,6 +64,8 @@ void SaveCommand::run()
 }
 
 namespace {
+
+const QString toAutoexec = u"Save to autoexec.cfg"_s;
 
 // "a, b, c": all names when there are ten or fewer, else the first ten and "and N more".
 QString listedNames(const QList<SettingLine> &lines)
@@ -73,6 +81,35 @@ QString listedNames(const QList<SettingLine> &lines)
 }
 
 } // namespace
+
+std::optional<QString> SaveCommand::askWhereTheGameRunsIt(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QString text;
+    QString keep;
+    switch (SaveGuidance::adviceFor(path, m_startFolder ? m_startFolder() : QString())) {
+    case SaveGuidance::Advice::None:
+        return path;
+    case SaveGuidance::Advice::ConfigRewritten:
+        text = u"The game rewrites %1 from its own settings when it quits, so settings saved there may not last. "
+               u"It runs autoexec.cfg by itself at every start, after %1."_s.arg(name);
+        keep = u"Save to %1"_s.arg(name);
+        break;
+    case SaveGuidance::Advice::NotRunByItself:
+        text = u"The game runs autoexec.cfg by itself, and runs %1 only when \"exec %1\" is typed in the console "
+               u"or written into a config the game runs."_s.arg(name);
+        keep = u"Save as %1"_s.arg(name);
+        break;
+    }
+    switch (m_prompts.askChoice(m_window, title, text, {toAutoexec, keep, u"Cancel"_s}, 0)) {
+    case 0:
+        return SaveGuidance::autoexecBeside(path);
+    case 1:
+        return path;
+    default:
+        return std::nullopt;
+    }
+}
 
 std::optional<QByteArray> SaveCommand::askHowToSaveOver(const QString &path, const QString &shownName)
 {

@@ -91,6 +91,41 @@ private slots:
         QCOMPARE(contents(target), (QByteArrayList{existing, composeFileText(choices),
                                                    ConfigUpdate::updateText(existing, choices)}[saved]));
     }
+
+    // In the game's folder, config.cfg and a new file of another name are explained first, and may go to
+    // autoexec.cfg instead, with the usual question once that exists.
+    void savesInTheGameFolderAreToldWhichFilesTheGameRuns()
+    {
+        const QString folder = app->data.filePath(u"cstrike/cfg/"_s);
+        QVERIFY(QDir().mkpath(folder));
+        app->click(u"Option1_33"_s);
+        app->prompts.files << folder + u"config.cfg"_s << folder + u"tunewick.cfg"_s << folder + u"mine.cfg"_s;
+        app->prompts.choices << 0 << 0 << 2 << 1; // to autoexec.cfg twice, Cancel the Update question, Save as
+        for (int save = 0; save < 3; ++save)
+            app->trigger(u"inst"_s);
+
+        QStringList asked;
+        for (const ScriptedPrompts::Shown &shown : app->prompts.shown) {
+            if (!shown.answers.isEmpty())
+                asked << shown.text.section(u'\n', 0, 0) + u" ["_s + shown.answers.join(u'|') + u']';
+        }
+        const QString autoexec = QDir::toNativeSeparators(folder + u"autoexec.cfg"_s);
+        QCOMPARE(asked,
+                 (QStringList{u"The game rewrites config.cfg from its own settings when it quits, so settings saved "
+                              u"there may not last. It runs autoexec.cfg by itself at every start, after config.cfg. "
+                              u"[Save to autoexec.cfg|Save to config.cfg|Cancel]"_s,
+                              u"The game runs autoexec.cfg by itself, and runs tunewick.cfg only when \"exec "
+                              u"tunewick.cfg\" is typed in the console or written into a config the game runs. "
+                              u"[Save to autoexec.cfg|Save as tunewick.cfg|Cancel]"_s,
+                              autoexec + u" already exists. [Update|Replace|Cancel]"_s,
+                              u"The game runs autoexec.cfg by itself, and runs mine.cfg only when \"exec mine.cfg\" is "
+                              u"typed in the console or written into a config the game runs. "
+                              u"[Save to autoexec.cfg|Save as mine.cfg|Cancel]"_s}));
+        const QByteArray composed = composeFileText(app->window()->choices().value());
+        QCOMPARE(contents(folder + u"autoexec.cfg"_s), composed);
+        QCOMPARE(contents(folder + u"mine.cfg"_s), composed);
+        QVERIFY(!QFile::exists(folder + u"config.cfg"_s) && !QFile::exists(folder + u"tunewick.cfg"_s));
+    }
 };
 
 QTEST_MAIN(TestSave)
