@@ -42,8 +42,8 @@ private slots:
         QTest::addColumn<QString>("rows");
         const QString none;
 
-        QTest::newRow("1 is On, any other number Off")
-            << "cl_showfps 1\ncl_smooth 2\ncl_interp 0.5"_ba << u"cl_smooth=Off cl_interp=Off cl_showfps=On"_s;
+        QTest::newRow("1 is On, any other number Off; a closing quote alone comes off")
+            << "cl_showfps 1\ncl_smooth 2\"\ncl_interp 0.5"_ba << u"cl_smooth=Off cl_interp=Off cl_showfps=On"_s;
         QTest::newRow("blanks before the name, a tab after it, any letter case; no other blank ends it")
             << " cl_showfps 1\n\t Cl_Smooth\t1\ncl_interp\2401\nMAT_DXLEVEL 81"_ba
             << u"cl_smooth=On cl_showfps=On mat_dxlevel=81"_s;

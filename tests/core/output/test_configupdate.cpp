@@ -56,8 +56,8 @@ private slots:
                                                << "alias a\necho b\n"_ba + added("\n", {});
         QTest::newRow("CR, the first line end counts") << "a\rb\r\n"_ba
                                                        << "a\rb\r\n"_ba + added("\r", {});
-        QTest::newRow("byte-order mark") << "\357\273\277cl_showfps 1\n"_ba
-                                         << "\357\273\277cl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
+        QTest::newRow("byte-order mark, CR LF") << "\357\273\277cl_showfps 1\r\n"_ba
+                                                << "\357\273\277cl_showfps 0\r\n"_ba + added("\r\n", {u"cl_showfps"_s});
         QTest::newRow("only the last of duplicates, which a tab or leading blanks do not hide")
             << "cl_showfps 1\ncl_showfps\t0\n cl_showfps 1\n"_ba
             << "cl_showfps 1\ncl_showfps\t0\n cl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
