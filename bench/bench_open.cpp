@@ -41,7 +41,7 @@ void BM_OpenConfig(benchmark::State &state)
     for (auto _ : state) {
         if (!file.open(QIODevice::ReadOnly))
             state.SkipWithError("cannot open the config");
-        ConfigReader::read(file, rows);
+        ConfigReader(rows).read(file);
         file.close();
     }
     benchmark::DoNotOptimize(rows);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QBuffer buffer;
     buffer.setData(file);
     buffer.open(QIODevice::ReadOnly);
-    ConfigReader::read(buffer, whole);
+    ConfigReader(whole).read(buffer);
 
     Choices pieces;
     ConfigReader reader(pieces);

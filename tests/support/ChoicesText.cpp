@@ -35,6 +35,8 @@ Choices randomChoices(quint32 seed)
     QRandomGenerator random(seed);
     Choices choices;
     for (int place = 0; place < Catalogue::settingCount; ++place) {
+        if (random.bounded(4) == 0)
+            continue; // left as a fresh window has it, and not set
         const Catalogue::Setting &setting = Catalogue::setting(place);
         if (setting.kind == Catalogue::Kind::ThreeState) {
             choices.setSwitch(place, static_cast<SwitchState>(random.bounded(3)));
@@ -42,9 +44,8 @@ Choices randomChoices(quint32 seed)
             const Catalogue::SliderRange &range = setting.slider;
             const std::array values{range.min, range.max, int(random.bounded(range.min, range.max + 1))};
             choices.setSliderValue(place, values.at(random.bounded(3)));
-        } else if (const int member = int(random.bounded(Catalogue::dxLevelCount + 1));
-                   member < Catalogue::dxLevelCount) {
-            choices.setDxMember(member);
+        } else {
+            choices.setDxMember(int(random.bounded(Catalogue::dxLevelCount)));
         }
     }
     return choices;

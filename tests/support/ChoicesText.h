@@ -8,6 +8,6 @@
 // DirectX level), in the catalogue's order. Two sets of choices are equal exactly when these are.
 QStringList changedSettings(const Choices &choices);
 
-// Choices in any state the window can be in, the same for the same seed; sliders often at the ends
-// of their ranges.
+// Choices in any state the window can be in, the same for the same seed: some settings left unset,
+// sliders often at the ends of their ranges.
 Choices randomChoices(quint32 seed);

@@ -2,14 +2,16 @@
 
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Choices.h"
+#include "core/input/ConfigCommands.h"
 #include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -38,17 +40,14 @@ void unsetInProbe(Choices &probe, const Choices &window, int setting)
     }
 }
 
-// Where the line starting at `from` ends, and where the next one starts: CR LF, LF alone and CR
-// alone end a line, as for the reader.
-std::pair<qsizetype, qsizetype> lineBounds(QByteArrayView bytes, qsizetype from)
+// The line end of added lines: the file's first, CR LF when it has none.
+QByteArrayView firstLineEnd(QByteArrayView bytes)
 {
-    const auto *const end =
-        std::find_if(bytes.begin() + from, bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
-    const qsizetype textEnd = end - bytes.begin();
-    if (textEnd == bytes.size())
-        return {textEnd, textEnd};
-    const bool crLf = bytes[textEnd] == '\r' && textEnd + 1 < bytes.size() && bytes[textEnd + 1] == '\n';
-    return {textEnd, textEnd + (crLf ? 2 : 1)};
+    const auto *const end = std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+    if (end == bytes.end())
+        return "\r\n";
+    const bool crLf = *end == '\r' && end + 1 != bytes.end() && end[1] == '\n';
+    return bytes.sliced(end - bytes.begin(), crLf ? 2 : 1);
 }
 
 } // namespace
@@ -82,60 +81,59 @@ Existing readExisting(const QString &path)
 
 QByteArray updateText(QByteArrayView existing, const Choices &choices)
 {
-    const QList<SettingLine> settings = fileSettingLines(choices);
-    QHash<int, qsizetype> written;
+    const QList<SettingLine> settings = settingLinesSetInWindow(choices);
+    std::array<qsizetype, Catalogue::settingCount> written{};
+    written.fill(-1);
     for (qsizetype i = 0; i < settings.size(); ++i)
-        written.insert(settings[i].setting, i);
-    QList<bool> named(settings.size(), false);
+        written[static_cast<size_t>(settings[i].setting)] = i;
 
-    // One reader for the whole file, fed a line at a time, says what each line does: which written
-    // setting it names (the listener) and whether it gives the window's value (the probe).
-    Choices probe = choices;
-    ConfigReader reader(probe);
-    std::optional<qsizetype> namedSetting; // by the line being read
-    reader.setNameListener([&](int setting) {
-        if (const auto found = written.constFind(setting); found != written.cend()) {
-            namedSetting = found.value();
-            unsetInProbe(probe, choices, setting);
-        }
+    // Per written setting, the last command that names it with a value: the one the game acts on.
+    struct Last {
+        qint64 begin;
+        qint64 end;
+        bool quoted;
+        bool asWindow; // Open reads the window's value from it
+    };
+    QList<std::optional<Last>> last(settings.size());
+    ConfigCommands commands([&](const ConfigCommands::Command &command) {
+        const qsizetype at = written[static_cast<size_t>(command.setting)];
+        if (at < 0)
+            return;
+        Choices probe = choices;
+        unsetInProbe(probe, choices, command.setting);
+        ConfigReader::take(probe, command);
+        last[at] = Last{command.begin, command.end, command.quoted, probe == choices};
     });
+    commands.feed(existing);
+    commands.finish();
+
+    // Only the value text of those commands changes, in the file's order.
+    QList<std::pair<Last, QByteArray>> edits;
+    for (qsizetype i = 0; i < settings.size(); ++i) {
+        if (!last[i] || last[i]->asWindow)
+            continue;
+        const qsizetype nameSize = qsizetype(Catalogue::setting(settings[i].setting).name.size());
+        const QByteArray value = settings[i].text.sliced(nameSize + 1).toLatin1();
+        // Quoted as before; this also closes a quote left open.
+        edits.append({*last[i], last[i]->quoted ? '"' + value + '"' : value});
+    }
+    std::sort(edits.begin(), edits.end(), [](const auto &a, const auto &b) { return a.first.begin < b.first.begin; });
 
     QByteArray result;
     result.reserve(existing.size() + settings.size() * 32);
-    qsizetype at = 0;
-    if (existing.startsWith(byteOrderMark)) {
-        reader.feed(byteOrderMark);
-        result.append(byteOrderMark);
-        at = byteOrderMark.size();
+    qint64 at = 0;
+    for (const auto &[command, value] : edits) {
+        result.append(existing.sliced(at, command.begin - at));
+        result.append(value);
+        at = command.end;
     }
-    QByteArrayView firstLineEnd;
-    bool lastLineEnded = true;
-    while (at < existing.size()) {
-        const auto [textEnd, next] = lineBounds(existing, at);
-        const QByteArrayView line = existing.sliced(at, next - at);
-        const QByteArrayView lineEnd = existing.sliced(textEnd, next - textEnd);
-        namedSetting.reset();
-        probe = choices;
-        reader.feed(line);
-        if (next == existing.size())
-            reader.finish();
-        if (namedSetting && composeFileText(probe) != composeFileText(choices)) {
-            result.append(settings[*namedSetting].text.toLatin1());
-            result.append(lineEnd);
-        } else {
-            result.append(line);
-        }
-        if (namedSetting)
-            named[*namedSetting] = true;
-        if (firstLineEnd.isEmpty())
-            firstLineEnd = lineEnd;
-        lastLineEnded = !lineEnd.isEmpty();
-        at = next;
-    }
+    result.append(existing.sliced(at));
 
-    const QByteArrayView lineEnd = firstLineEnd.isEmpty() ? QByteArrayView("\r\n") : firstLineEnd;
+    const QByteArrayView lineEnd = firstLineEnd(existing);
+    const QByteArrayView text = existing.startsWith(byteOrderMark) ? existing.sliced(byteOrderMark.size()) : existing;
+    bool lastLineEnded = text.isEmpty() || text.endsWith('\r') || text.endsWith('\n');
     for (qsizetype i = 0; i < settings.size(); ++i) {
-        if (named[i])
+        if (last[i])
             continue;
         if (!lastLineEnded)
             result.append(lineEnd);

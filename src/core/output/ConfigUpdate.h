@@ -6,7 +6,7 @@
 
 class Choices;
 
-// Saving over a player's own config without losing a line of it: only the lines of the settings
+// Saving over a player's own config without losing a byte of it: only the values of the settings
 // this save writes change.
 namespace ConfigUpdate {
 
@@ -23,12 +23,14 @@ struct Existing {
 // is no text a player keeps, and a named pipe or a device would never end.
 Existing readExisting(const QString &path);
 
-// The existing file with the settings the saved file writes (fileSettingLines) brought to the
-// window's values. A line that Open takes as a written setting's stays as it is when Open would
-// give the setting the rows' value from it; otherwise it becomes the setting's line, keeping its
-// own line end. Every other line, the byte-order mark and the line ends stay. Written settings
-// that no line names follow the last line in the saved file's order, each ended with the file's
-// first line end (CR LF when it has none).
+// The existing file with the settings set in this window (settingLinesSetInWindow) brought to the
+// window's values. For each, only the last command naming it with a value part counts, as in the
+// game (ConfigCommands): when Open would read the window's value from it, it stays; otherwise its
+// value text, from its first non-blank byte to its last, becomes the written number, quoted when it
+// began with a quote. Every other byte stays: the name as spelt, blanks, comments, further commands
+// on the line, earlier commands, the byte-order mark and the line ends. Written settings that no
+// command names with a value follow the last line in the saved file's order, each ended with the
+// file's first line end (CR LF when it has none).
 QByteArray updateText(QByteArrayView existing, const Choices &choices);
 
 } // namespace ConfigUpdate

@@ -1,9 +1,11 @@
 #include "ui/input/OpenCommand.h"
 
 #include "core/input/ConfigReader.h"
+#include "core/input/OpenReport.h"
 #include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -27,6 +29,15 @@ void OpenCommand::run()
         return;
     m_lastFile = *path;
     Choices opened = m_choices.value();
-    if (ConfigReader::readFile(*path, opened))
-        m_choices.change(opened, u"Open "_s + QFileInfo(*path).fileName());
+    ConfigReader reader(opened);
+    if (!reader.readFile(*path))
+        return;
+    m_choices.change(opened, u"Open "_s + QFileInfo(*path).fileName());
+    // The player learns at once what the next save would write differently from the file.
+    const QList<OpenReport::Unshown> unshown = OpenReport::unshownValues(reader.lastValues(), opened);
+    if (!unshown.isEmpty()) {
+        m_prompts.inform(
+            m_window, u"Open a config"_s,
+            OpenReport::text(QDir::toNativeSeparators(*path), OpenReport::settingsRead(reader.lastValues()), unshown));
+    }
 }

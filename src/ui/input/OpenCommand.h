@@ -8,9 +8,9 @@
 class CurrentChoices;
 class QWidget;
 
-// File, Open: merges the values of a chosen config file into the current choices. It reports nothing: a
-// cancelled dialog, a file that cannot be opened or a path that is no ordinary file leaves
-// everything as it was.
+// File, Open: merges the values of a chosen config file into the current choices, as one step to
+// undo, then lists in one box the values from the file the window cannot show. A cancelled dialog, a
+// file that cannot be opened or a path that is no ordinary file leaves everything as it was, silently.
 class OpenCommand : public QObject {
     Q_OBJECT
 public:

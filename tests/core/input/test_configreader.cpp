@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +21,7 @@ QString read(const QByteArray &text, qsizetype chunk = 0)
         QBuffer buffer;
         buffer.setData(text);
         buffer.open(QIODevice::ReadOnly);
-        ConfigReader::read(buffer, rows);
+        ConfigReader(rows).read(buffer);
     } else {
         ConfigReader reader(rows);
         for (qsizetype at = 0; at < text.size(); at += chunk)
@@ -43,15 +42,28 @@ private slots:
         QTest::addColumn<QString>("rows");
         const QString none;
 
-        QTest::newRow("1 is On, any other number Off")
-            << "cl_showfps 1\ncl_smooth 2\ncl_interp 0.5"_ba << u"cl_smooth=Off cl_interp=Off cl_showfps=On"_s;
-        QTest::newRow("blanks other than one space before the value")
-            << " cl_showfps 1\ncl_smooth\t1\ncl_interp\2401"_ba << none;
+        QTest::newRow("1 is On, any other number Off; a closing quote alone comes off")
+            << "cl_showfps 1\ncl_smooth 2\"\ncl_interp 0.5"_ba << u"cl_smooth=Off cl_interp=Off cl_showfps=On"_s;
+        QTest::newRow("blanks before the name, a tab after it, any letter case; no other blank ends it")
+            << " cl_showfps 1\n\t Cl_Smooth\t1\ncl_interp\2401\nMAT_DXLEVEL 81"_ba
+            << u"cl_smooth=On cl_showfps=On mat_dxlevel=81"_s;
         QTest::newRow("blanks and one pair of quotes around the value")
             << "cl_showfps  1 \t\nfps_max \" 250\t\"\nfov   \"90\"\ncl_rate \t\t\"2000\"\ncl_smooth \"0\" \t\nrate \"30000"_ba
             << u"cl_smooth=Off cl_showfps=On cl_rate=2000 rate=30000 fps_max=250 fov=90"_s;
-        QTest::newRow("no number")
-            << "fps_max \"2\"50\"\nfov \"90\" x\ncl_rate  \t \ncl_cmdrate 50 // comment\nmp_decals 5 0"_ba << none;
+        QTest::newRow("no number") << "fps_max \"2\"50\"\nfov \"90\" x\nmp_decals 5 0\ncl_rate 1e"_ba << none;
+        QTest::newRow("a comment outside quotes ends the command; an unclosed quote runs to the line end")
+            << "cl_cmdrate 50 // x\nfov \"80\"// x\n// fps_max 100\nrate 30000//\ncl_smooth 1/2\nfps_max \"10 // 20\"\n"
+               "mp_decals \"80 // x\ncl_updaterate \"40\" // \"x\nr_decals \"30; fov 90\""_ba
+            << u"cl_updaterate=40 cl_cmdrate=50 rate=30000 fov=80"_s;
+        QTest::newRow("\";\" separates commands outside quotes")
+            << "cl_showfps 1; fov 80 ;rate 30000;;fps_max 100 // x; cl_smooth 0\nbind k \"fov 70; cl_cmdrate 50\"\n"
+               "alias a \"x\"; cl_updaterate 40"_ba
+            << u"cl_showfps=On cl_updaterate=40 rate=30000 fps_max=100 fov=80"_s;
+        QTest::newRow("a name without a value sets nothing")
+            << "fov 80\nfov\nfov // 90\n\tfov\t\nfov ;cl_showfps\t "_ba << u"fov=80"_s;
+        QTest::newRow("a slider keeps its value for one outside its range")
+            << "fps_max 0\nfov 80\nfov 361\ncl_rate 30000\nr_dispradius 50\nrate 50001\nrate 9999"_ba
+            << u"r_dispradius=50 cl_rate=30000 fov=80"_s;
         QTest::newRow("sliders take the number rounded") << "fov 90.5\ncl_rate 2e4"_ba << u"cl_rate=20000 fov=90"_s;
         QTest::newRow("only an exact DirectX level")
             << "mat_dxlevel 81.0\nmat_dxlevel 85\nmat_dxlevel 80.5\nmat_dxlevel high"_ba << u"mat_dxlevel=81"_s;
@@ -84,6 +96,21 @@ private slots:
             QVERIFY2(read(text, chunk) == rows, qPrintable(u"in pieces of %1"_s.arg(chunk)));
     }
 
+    // The last value each setting was given, whether the window can hold it or not.
+    void tellsTheLastValues()
+    {
+        Choices rows;
+        ConfigReader reader(rows);
+        reader.feed("fov \"x y\" \nfov\nrate 1;rate " + QByteArray(65, '9') + "\ncl_rate \"" + QByteArray(64, '8'));
+        reader.finish();
+        const auto &last = reader.lastValues();
+        const size_t rate = Catalogue::firstSliderSetting + 11;
+        QCOMPARE(last.back()->text, "x y"_ba); // fov
+        QVERIFY(last[rate]->text == QByteArray(64, '9') && last[rate]->longer);
+        QVERIFY(last[rate - 1]->text == QByteArray(64, '8') && !last[rate - 1]->longer);
+        QVERIFY(!last[Catalogue::settingCount - 2]);
+    }
+
     // A pipe would wait for a writer and /dev/zero never ends; the test's timeout catches a hang.
     void readsOnlyOrdinaryFiles()
     {
@@ -93,12 +120,12 @@ private slots:
         QVERIFY(QFile::link(pipe, folder.filePath(u"link.cfg"_s)));
         Choices rows;
         for (const QString &path : {pipe, folder.filePath(u"link.cfg"_s), u"/dev/zero"_s, folder.path()})
-            QVERIFY2(!ConfigReader::readFile(path, rows), qPrintable(path));
+            QVERIFY2(!ConfigReader(rows).readFile(path), qPrintable(path));
         QFile config(folder.filePath(u"ordinary.cfg"_s));
         QVERIFY(config.open(QIODevice::WriteOnly) && config.write("cl_showfps 1") > 0);
         config.close();
         QVERIFY(QFile::link(config.fileName(), folder.filePath(u"to-ordinary.cfg"_s)));
-        QVERIFY(ConfigReader::readFile(folder.filePath(u"to-ordinary.cfg"_s), rows));
+        QVERIFY(ConfigReader(rows).readFile(folder.filePath(u"to-ordinary.cfg"_s)));
         QCOMPARE(changedSettings(rows), QStringList{u"cl_showfps=On"_s});
     }
 
@@ -107,14 +134,17 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("rows"); // worked out by reading the file line by line; "?": not worked out
         const QHash<QString, QString> workedOut{
-            // Quoted values: "95" is no DirectX level, rate "128000" and fps_max "999" end at the top of
-            // their ranges, and a quoted value followed by a comment is no number.
+            // Quoted values, some followed by a comment: rate "128000" and fps_max "999" are out of their
+            // sliders' ranges and "95" is no DirectX level, so those rows keep their values; the
+            // fps_max inside an alias's quotes is no command.
             {u"11-css-notwlsn-autoexec.cfg"_s,
-             u"cl_smooth=Off mat_antialias=On mat_vsync=Off r_shadows=On cl_interp=Off cl_showfps=Off con_enable=On "
-             "cl_updaterate=66 cl_cmdrate=66 rate=50000"_s},
+             u"cl_ragdoll_physics_enable=Off cl_smooth=Off cl_ejectbrass=Off mat_antialias=On mat_vsync=Off "
+             "r_shadows=On cl_interp=Off cl_showfps=Off con_enable=On cl_updaterate=66 cl_cmdrate=66"_s},
+            // Indented with tabs: mat_specular alone sets nothing, and rate "786432", cl_cmdrate "128" and
+            // cl_updaterate "128" are beyond their sliders.
+            {u"08-css-anxton-kz-autoexec.cfg"_s, u"cl_interp=Off fps_max=150"_s},
             // Values padded to a column with spaces or tabs, some with blanks after the closing quote:
-            // the blanks are not part of the value. r_propsmaxdist "0" ends at the bottom of its range;
-            // fps_max "300" and rate "25000" equal the sliders' first positions.
+            // the blanks are not part of the value. fps_max "300" equals the slider's first position.
             {u"05-css-mon-alcatraz-fps.cfg"_s,
              u"cl_phys_props_enable=Off cl_c4dynamiclight=On mat_bumpmap=Off mat_filterlightmaps=On "
              "mat_filtertextures=On mat_specular=Off r_drawmodeldecals=On r_fastzreject=Off r_decals=50"_s},
@@ -128,30 +158,32 @@ private slots:
             QTest::newRow(qPrintable(file)) << file << workedOut.value(file, u"?"_s);
     }
 
-    // Real players' configs: only rows some line starts with change; the CR LF copy reads the same.
+    // Real players' configs: the last value of every row that the window can hold is the row's; the CR LF
+    // copy reads the same.
     void readsPlayersConfigs()
     {
         QFETCH(QString, file);
         QFETCH(QString, rows);
         const QDir corpus(QStringLiteral(TUNEWICK_CORPUS_DIR));
-        const auto readFile = [&corpus](const QString &name) {
-            Choices changed;
-            return ConfigReader::readFile(corpus.filePath(name), changed) ? changedSettings(changed)
-                                                                          : QStringList{u"(unread)"_s};
-        };
         QFile text(corpus.filePath(file));
         QVERIFY(text.open(QIODevice::ReadOnly));
-        QSet<QString> named;
-        const QRegularExpression lineStart(u"(?:^|[\r\n])([^ \r\n]*) "_s);
-        for (const QRegularExpressionMatch &match : lineStart.globalMatch(QString::fromLatin1(text.readAll())))
-            named.insert(match.captured(1).toLower());
-        const QStringList changed = readFile(file);
-        for (const QString &row : changed)
-            QVERIFY2(named.contains(row.section(u'=', 0, 0)), qPrintable(row));
+        Choices read;
+        ConfigReader reader(read);
+        reader.feed(text.readAll());
+        reader.finish();
+        for (int place = 0; place < Catalogue::settingCount; ++place) {
+            const auto &last = reader.lastValues()[size_t(place)];
+            if (!last || last->longer)
+                continue;
+            Choices again = read; // which the last value, read once more, leaves as it is
+            ConfigReader(again).feed(Catalogue::setting(place).name.data() + (" \"" + last->text + "\"\n"));
+            QVERIFY2(again == read, Catalogue::setting(place).name.data());
+        }
+        Choices copy;
         if (corpus.exists(u"crlf/"_s + file))
-            QCOMPARE(readFile(u"crlf/"_s + file), changed);
+            QVERIFY(ConfigReader(copy).readFile(corpus.filePath(u"crlf/"_s + file)) && copy == read);
         if (rows != u"?"_s)
-            QCOMPARE(changed.join(u' '), rows);
+            QCOMPARE(changedSettings(read).join(u' '), rows);
     }
 };
 

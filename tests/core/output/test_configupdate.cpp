@@ -1,6 +1,7 @@
+#include "core/catalogue/CatalogueText.h"
+#include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
-#include "core/catalogue/CatalogueText.h"
 #include "support/ChoicesText.h"
 #include "support/UpdatePromises.h"
 
@@ -14,13 +15,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The window of the table: cl_interp On, cl_showfps Off, rate at the top of its range, DirectX 8.1.
+// The window of the table: cl_interp On, cl_showfps Off, rate at the top of its range, DirectX 8.1, and
+// mp_decals and fov set where they start. No other setting was set, so no other is written.
 Choices window()
 {
     Choices rows;
     rows.setSwitch(32, SwitchState::On);
     rows.setSwitch(33, SwitchState::Off);
+    rows.setSliderValue(Catalogue::firstSliderSetting + 1, 200);
     rows.setSliderValue(Catalogue::firstSliderSetting + 11, 50000);
+    rows.setSliderValue(Catalogue::firstSliderSetting + 13, 75);
     rows.setDxMember(4);
     return rows;
 }
@@ -29,7 +33,7 @@ Choices window()
 QByteArray added(const QByteArray &end, const QStringList &named)
 {
     QByteArray lines;
-    for (const SettingLine &setting : fileSettingLines(window())) {
+    for (const SettingLine &setting : settingLinesSetInWindow(window())) {
         if (!named.contains(toQString(Catalogue::setting(setting.setting).name)))
             lines += setting.text.toLatin1() + end;
     }
@@ -45,10 +49,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("existing");
         QTest::addColumn<QByteArray>("expected");
-        const QByteArray others =
-            "cl_showfps\t1\n cl_showfps 1\n//cl_showfps 1\ncl_showfps\ncl_smooth 0\n";
+        const QByteArray others = "//cl_showfps 1\ncl_showfps\ncl_showfps // 1\n\tcl_showfps;cl_smooth 0\n";
         const QByteArray asWindow =
-            "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate \"128000\"\ncl_interp 1.0\nmat_dxlevel 81.0\n";
+            "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate 5e4\ncl_interp 1.0\nmat_dxlevel 81.0\n";
 
         QTest::newRow("empty file") << ""_ba << added("\r\n", {});
         QTest::newRow("CR LF") << "bind x \"say hi\"\r\n// mine\r\n"_ba
@@ -57,22 +60,26 @@ private slots:
                                                << "alias a\necho b\n"_ba + added("\n", {});
         QTest::newRow("CR, the first line end counts") << "a\rb\r\n"_ba
                                                        << "a\rb\r\n"_ba + added("\r", {});
-        QTest::newRow("byte-order mark") << "\357\273\277cl_showfps 1\n"_ba
-                                         << "\357\273\277cl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
-        QTest::newRow("duplicates, each on its own")
-            << "cl_showfps 1\ncl_showfps 0\ncl_showfps 1\n"_ba
-            << "cl_showfps 0\ncl_showfps 0\ncl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
-        QTest::newRow("already the window's values: quoted, padded, 2 for Off, clamped")
+        QTest::newRow("byte-order mark, CR LF") << "\357\273\277cl_showfps 1\r\n"_ba
+                                                << "\357\273\277cl_showfps 0\r\n"_ba + added("\r\n", {u"cl_showfps"_s});
+        QTest::newRow("only the last of duplicates, which a tab or leading blanks do not hide")
+            << "cl_showfps 1\ncl_showfps\t0\n cl_showfps 1\n"_ba
+            << "cl_showfps 1\ncl_showfps\t0\n cl_showfps 0\n"_ba + added("\n", {u"cl_showfps"_s});
+        QTest::newRow("already the window's values: quoted, padded, 2 for Off, an exponent")
             << asWindow
             << asWindow + added("\n", {u"cl_showfps"_s, u"fov"_s, u"rate"_s, u"cl_interp"_s, u"mat_dxlevel"_s});
         QTest::newRow("other values, no such level, no number")
             << "fov 90\r\nmat_dxlevel 95\r\ncl_interp on\r\n"_ba
             << "fov 75\r\nmat_dxlevel 81\r\ncl_interp 1\r\n"_ba
                    + added("\r\n", {u"fov"_s, u"mat_dxlevel"_s, u"cl_interp"_s});
-        QTest::newRow("a trailing comment goes, the last line is ended")
-            << "fps_max 300 // cap\rfov 1"_ba
-            << "fps_max 300\rfov 75\r"_ba + added("\r", {u"fps_max"_s, u"fov"_s});
-        QTest::newRow("lines Open passes over, a Default row's") << others << others + added("\n", {});
+        QTest::newRow("only the value changes: spelling, quotes, blanks, comments, other commands, no line end")
+            << "FOV  \"90\"  // wide\nfps_max 300; \tCl_ShowFps 1 ;// x\nmp_decals 30 // cap"_ba
+            << "FOV  \"75\"  // wide\nfps_max 300; \tCl_ShowFps 0 ;// x\nmp_decals 200 // cap\n"_ba
+                   + added("\n", {u"fov"_s, u"cl_showfps"_s, u"fps_max"_s, u"mp_decals"_s});
+        QTest::newRow("an unclosed quote is closed, a value out of range rewritten")
+            << "fov \"90 // x\nrate \"128000\"\n"_ba
+            << "fov \"75\"\nrate \"50000\"\n"_ba + added("\n", {u"fov"_s, u"rate"_s});
+        QTest::newRow("commands Open passes over, a Default row's") << others << others + added("\n", {});
     }
     void changesOnlyTheWrittenSettings()
     {
@@ -100,11 +107,21 @@ private slots:
         QFETCH(QString, file);
         const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(file);
         QCOMPARE(existing.whyNot, QString());
-        for (const Choices &rows : {Choices(), window()}) {
-            const QByteArray updated = ConfigUpdate::updateText(existing.bytes, rows);
-            QCOMPARE(brokenUpdatePromise(existing.bytes, updated, rows), QString());
-            QCOMPARE(ConfigUpdate::updateText(updated, rows), updated); // a second save changes nothing
-        }
+        // A fresh window writes nothing; one with choices made keeps every promise.
+        QCOMPARE(ConfigUpdate::updateText(existing.bytes, Choices()), existing.bytes);
+        const QByteArray updated = ConfigUpdate::updateText(existing.bytes, window());
+        QCOMPARE(brokenUpdatePromise(existing.bytes, updated, window()), QString());
+        QCOMPARE(ConfigUpdate::updateText(updated, window()), updated); // a second save changes nothing
+
+        // Opened, one slider moved, updated: the file changes exactly as if only that slider were set.
+        Choices opened, onlyFov;
+        ConfigReader reader(opened);
+        reader.feed(existing.bytes);
+        reader.finish();
+        const int fov = Catalogue::settingCount - 1;
+        opened.setSliderValue(fov, opened.sliderValue(fov) == 90 ? 100 : 90);
+        onlyFov.setSliderValue(fov, opened.sliderValue(fov));
+        QCOMPARE(ConfigUpdate::updateText(existing.bytes, opened), ConfigUpdate::updateText(existing.bytes, onlyFov));
     }
 
     void updatesOnlyOrdinaryTextFilesUpTo16MB_data()

@@ -1,0 +1,52 @@
+#include "core/catalogue/Choices.h"
+#include "core/input/OpenReport.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// What Open tells about values from a file that the window cannot show.
+class TestOpenReport : public QObject {
+    Q_OBJECT
+private slots:
+    void listsWhatTheWindowCannotShow_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("unshown"); // "name file: shown" joined by "; ", then the count read
+        QTest::newRow("a clean file, numbers by value")
+            << "fov 1.0\ncl_showfps 1.0\nr_decals 10.000000\nmat_dxlevel 81.0\nrate 30000"_ba << u"/5"_s;
+        QTest::newRow("each kind")
+            << "rate 100000\nfov 90.5\ncl_showfps 2\nmat_dxlevel 95\ncl_smooth on\nfps_max \"0\" // no cap"_ba
+            << u"cl_smooth on: neither On nor Off; cl_showfps 2: Off; mat_dxlevel 95: no level; rate 100000: 25000; "
+               u"fps_max 0: 300; fov 90.5: 90/6"_s;
+        QTest::newRow("the command that takes effect")
+            << "rate 100000\nrate 30000\nfov 90\nfov 0"_ba << u"fov 0: 90/2"_s;
+        QTest::newRow("a long value is cut")
+            << "fov "_ba + QByteArray(70, 'x') << u"fov %1...: 75/1"_s.arg(QString(64, u'x'));
+    }
+    void listsWhatTheWindowCannotShow()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, unshown);
+        Choices opened;
+        ConfigReader reader(opened);
+        reader.feed(text);
+        reader.finish();
+        QStringList listed;
+        for (const OpenReport::Unshown &each : OpenReport::unshownValues(reader.lastValues(), opened))
+            listed << u"%1 %2: %3"_s.arg(QString::fromLatin1(Catalogue::setting(each.setting).name), each.fileText,
+                                         each.shown);
+        QCOMPARE(listed.join(u"; "_s) + u'/' + QString::number(OpenReport::settingsRead(reader.lastValues())), unshown);
+    }
+
+    void textNamesTheFileAndTheCount()
+    {
+        QCOMPARE(OpenReport::text(u"/cfg/a.cfg"_s, 1, {{Catalogue::settingCount - 1, u"0"_s, u"75"_s}}),
+                 u"1 setting was read from /cfg/a.cfg. The window cannot show these values from the file, and shows "
+                 u"instead:\n\nfov 0: 75\n\nSaving over the file with Update keeps these values, unless you set them "
+                 u"in this window."_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpenReport)
+#include "test_openreport.moc"
