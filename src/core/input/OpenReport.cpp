@@ -73,7 +73,8 @@ QList<Unshown> unshownValues(const LastValues &lastValues, const Choices &opened
 
 int settingsRead(const LastValues &lastValues)
 {
-    return static_cast<int>(std::count_if(lastValues.begin(), lastValues.end(), [](const auto &v) { return v.has_value(); }));
+    return static_cast<int>(
+        std::count_if(lastValues.begin(), lastValues.end(), [](const auto &v) { return v.has_value(); }));
 }
 
 QString text(const QString &shownName, int settingsRead, const QList<Unshown> &unshown)
@@ -84,8 +85,7 @@ QString text(const QString &shownName, int settingsRead, const QList<Unshown> &u
                       QString()};
     for (const Unshown &each : unshown)
         lines << u"%1 %2: %3"_s.arg(toQString(Catalogue::setting(each.setting).name), each.fileText, each.shown);
-    lines << QString()
-          << u"Saving over the file with Update keeps these values, unless you set them in this window."_s;
+    lines << QString() << u"Saving over the file with Update keeps these values, unless you set them in this window."_s;
     return lines.join(u'\n');
 }
 

@@ -170,7 +170,8 @@ void CatalogueTabs::addSliderRow(int setting, int top)
     slider->setTickPosition(QSlider::TicksBelow);
     // Drags, keys, the wheel, track clicks and screen readers all change the value.
     connect(slider, &QSlider::valueChanged, this, [this, setting, variable](int value) {
-        edit(variable, [&](Choices &choices) { choices.setSliderValue(setting, value); }, setting);
+        edit(
+            variable, [&](Choices &choices) { choices.setSliderValue(setting, value); }, setting);
     });
     m_sliders[setting] = slider;
 
