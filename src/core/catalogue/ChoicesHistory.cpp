@@ -14,17 +14,19 @@ void ChoicesHistory::record(const Choices &before, const QString &name, std::opt
 Choices ChoicesHistory::undo(const Choices &current)
 {
     assert(canUndo());
-    Step step = m_undo.takeLast();
-    m_redo.append({current, step.name});
-    m_openSlider.reset();
-    return step.other;
+    return step(m_undo, m_redo, current);
 }
 
 Choices ChoicesHistory::redo(const Choices &current)
 {
     assert(canRedo());
-    Step step = m_redo.takeLast();
-    m_undo.append({current, step.name});
+    return step(m_redo, m_undo, current);
+}
+
+Choices ChoicesHistory::step(QList<Step> &from, QList<Step> &to, const Choices &current)
+{
+    Step taken = from.takeLast();
+    to.append({current, taken.name});
     m_openSlider.reset();
-    return step.other;
+    return taken.other;
 }

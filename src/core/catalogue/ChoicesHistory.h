@@ -32,6 +32,9 @@ private:
         QString name;
     };
 
+    // Takes the last step of `from`, keeps `current` in its place on `to`, and gives the step's value.
+    Choices step(QList<Step> &from, QList<Step> &to, const Choices &current);
+
     QList<Step> m_undo;
     QList<Step> m_redo;
     std::optional<int> m_openSlider; // the slider whose changes still join the last step
