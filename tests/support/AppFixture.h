@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ChoicesText.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/CurrentChoices.h"
 #include "ui/app/AppController.h"
@@ -48,8 +49,7 @@ public:
     // Writes a file into the data folder; its path, or nothing when it cannot be written.
     QString writeData(const QString &fileName, const QByteArray &bytes) const
     {
-        QFile file(data.filePath(fileName));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+        return writeFile(data.filePath(fileName), bytes) ? data.filePath(fileName) : QString();
     }
 
     QTemporaryDir data;

@@ -21,14 +21,10 @@ using Named = std::pair<int, QByteArray>;
 // The lines without their ends; CR LF, LF and CR each end one. The byte-order mark is no part of them.
 QList<QByteArray> splitLines(QByteArrayView bytes)
 {
-    bytes = bytes.sliced(bytes.startsWith(byteOrderMark) ? byteOrderMark.size() : 0);
-    QList<QByteArray> lines;
-    for (qsizetype start = 0, end = 0; start < bytes.size(); start = end) {
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        lines << bytes.sliced(start, end - start).toByteArray();
-        end += bytes.sliced(end).startsWith("\r\n") ? 2 : qsizetype(end < bytes.size());
-    }
+    QByteArray text = bytes.sliced(bytes.startsWith(byteOrderMark) ? byteOrderMark.size() : 0).toByteArray();
+    QList<QByteArray> lines = text.replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // what follows the last line end, when nothing does
     return lines;
 }
 

@@ -1,4 +1,5 @@
 #include "core/output/AtomicWrite.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,12 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QStringList listing(const QString &folder)
 {
@@ -91,9 +86,9 @@ private slots:
         QVERIFY(folder.mkpath(u"autoexec.cfg"_s));
         QStringList files{u"tunewick.cfg"_s, nameAtLimit(u'e'), u"read-only.cfg"_s, u"autoexec.cfg/inside.cfg"_s};
         for (const QString &name : files) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
-            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+            QVERIFY(writeFile(folder.filePath(name), oldBytes));
+            QVERIFY(
+                QFile::setPermissions(folder.filePath(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         }
         QVERIFY(QFile::setPermissions(folder.filePath(u"read-only.cfg"_s), QFile::ReadOwner | QFile::ReadGroup));
         QVERIFY(QFile::link(u"tunewick.cfg"_s, folder.filePath(u"link.cfg"_s)));
@@ -134,7 +129,7 @@ private slots:
         QCOMPARE(child.exitCode() == 0, reason.isEmpty());
         QVERIFY2(error.contains(reason), qPrintable(error));
         for (const QString &name : files)
-            QCOMPARE(contents(folder.filePath(name)), name == saved ? newBytes : oldBytes);
+            QCOMPARE(fileBytes(folder.filePath(name)), name == saved ? newBytes : oldBytes);
         if (!saved.isEmpty())
             QCOMPARE(permissions(folder.filePath(saved)), created ? 0666 & ~mask : 0640);
         QCOMPARE(listing(folder.path()), after); // no temporary left behind

@@ -2,6 +2,7 @@
 #include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
 #include "support/ChoicesText.h"
+#include "support/Files.h"
 
 #include <QLocale>
 #include <QTest>
@@ -12,11 +13,7 @@ using namespace Qt::StringLiterals;
 class TestConfigText : public QObject {
     Q_OBJECT
 
-    static QByteArray expected(const QString &name)
-    {
-        QFile file(QFINDTESTDATA(u"expected/"_s + name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    static QByteArray expected(const QString &name) { return fileBytes(QFINDTESTDATA(u"expected/"_s + name)); }
 
 private slots:
     // A locale that groups digits and writes a decimal comma must not reach either text.
