@@ -129,10 +129,16 @@ private slots:
 
     // Each face after another one, and chosen twice: it reaches exactly the texts that follow the display
     // font, at their size; the others keep their own face (two of each kind of control show the wiring).
+    // In each face, every shipped description, shown by its name label activated from the keyboard, fits
+    // the Status Bar whole, word-wrapped; the labels are found by their names, as the data, not the
+    // code, decides what they show.
     void fontItemsChangeExactlyTheirControls()
     {
         const QStringList following{u"infolbl"_s, u"choice_0"_s, u"cmd_103"_s, u"default_0"_s};
         const QStringList kept{u"Label1"_s, u"dxbutton"_s, u"Slider_0"_s, u"Option0_0"_s};
+        const QList<QLabel *> names =
+            app->window()->findChildren<QLabel *>(QRegularExpression(u"^(cmd_\\d+|dxcmd)$"_s));
+        QVERIFY(names.size() == 52 && infoLabel()->wordWrap()); // one per description slot
         for (const QString &face : {u"Times New Roman"_s, u"Courier New"_s, u"Arial"_s}) {
             const QString item = face.section(u' ', 0, 0).toLower();
             app->trigger(item);
@@ -146,6 +152,14 @@ private slots:
                          name.startsWith(u"Option"_s) ? u"Courier New"_s : u"Arial"_s);
             QVERIFY(app->control<QWidget>(u"Label1"_s)->font().italic());
             QCOMPARE(app->window()->menuBar()->font().family(), u"Arial"_s);
+            for (QLabel *name : names) {
+                infoLabel()->clear();
+                QTest::keyClick(name, Qt::Key_Space);
+                const QString text = infoLabel()->text();
+                QVERIFY2(text.startsWith(u"Command: "_s)
+                             && infoLabel()->heightForWidth(infoLabel()->width()) <= infoLabel()->height(),
+                         qPrintable(u"%1, %2: %3"_s.arg(face, name->objectName(), text)));
+            }
         }
     }
 };
