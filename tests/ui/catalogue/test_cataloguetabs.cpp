@@ -103,11 +103,8 @@ private slots:
     {
         QStringList ranges;
         for (int k = 0; k < Catalogue::sliderCount; ++k) {
-            const auto *slider = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
-            ranges << u"%1-%2/%3/%4"_s.arg(slider->minimum())
-                          .arg(slider->maximum())
-                          .arg(slider->singleStep())
-                          .arg(slider->pageStep());
+            const auto *s = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
+            ranges << QString::asprintf("%d-%d/%d/%d", s->minimum(), s->maximum(), s->singleStep(), s->pageStep());
         }
         QCOMPARE(ranges.join(u' '), u"0-1000/50/1000 0-4096/16/128 0-4096/16/128 50-1000/10/100 50-1000/10/100 "
                                     "100-5000/50/100 0-3000/50/100 0-100/1/10 1-100/5/10 1-100/5/10 1-30000/50/500 "
