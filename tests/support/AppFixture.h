@@ -9,6 +9,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+// Every GUI test writes its texts as u"..."_s.
+using namespace Qt::StringLiterals;
+
 // The running program as GUI tests drive it: scripted boxes and dialogs, a startup sound that only
 // counts its plays, and a data folder of the test's own holding a copy of the shipped data files.
 class AppFixture final : public StartupSound {

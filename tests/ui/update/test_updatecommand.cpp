@@ -3,8 +3,6 @@
 #include "support/LocalHttpServer.h"
 #include "ui/update/UpdateCommand.h"
 
-using namespace Qt::StringLiterals;
-
 // The Update item of the real window, against a server of the test's own on 127.0.0.1.
 class TestUpdateCommand : public AppTest {
     Q_OBJECT
