@@ -24,7 +24,6 @@ private slots:
         app->trigger(u"open"_s); // cancelled: nothing changes, nothing is said
         app->trigger(u"inst"_s); // cancelled
         QCOMPARE(app->changed(), u"cl_showfps=On mat_dxlevel=81 fov=90"_s);
-        QVERIFY(app->control<QAbstractButton>(u"Option1_33"_s)->isChecked());
 
         // Both config dialogs start in the game's folder until a file has been chosen in them; Save
         // offers the program's own name.
@@ -40,9 +39,8 @@ private slots:
     {
         app->writeData(u"hfps.cst"_s, "3");
         app->trigger(u"hfps"_s);
-        QVERIFY(app->prompts.shown.isEmpty());
-        const QString applied = app->changed();
-        QCOMPARE(applied, u"cl_phys_props_enable=Off"_s);
+        const QString applied = u"cl_phys_props_enable=Off"_s;
+        QVERIFY(app->prompts.shown.isEmpty() && app->changed() == applied);
         const QStringList items{u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s};
         const QStringList captions{u"High Quality"_s, u"Default"_s, u"High FPS"_s, u"Die Hard FPS"_s};
         for (int i = 0; i < items.size(); ++i) {
