@@ -13,10 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const qsizetype chunk = 1 + data[0] % 16;
     const QByteArray file(reinterpret_cast<const char *>(data) + 1, static_cast<qsizetype>(size - 1));
 
-    Choices whole, pieces;
-    ConfigReader all(whole);
-    all.feed(file);
-    all.finish();
+    const Choices whole = openedConfig(file);
+    Choices pieces;
     ConfigReader reader(pieces);
     for (qsizetype at = 0; at < file.size(); at += chunk)
         reader.feed(QByteArrayView(file).sliced(at, std::min(chunk, file.size() - at)));

@@ -1,6 +1,7 @@
 #include "support/ChoicesText.h"
 
 #include "core/catalogue/CatalogueText.h"
+#include "core/input/ConfigReader.h"
 
 #include <QRandomGenerator>
 
@@ -49,4 +50,12 @@ Choices randomChoices(quint32 seed)
         }
     }
     return choices;
+}
+
+Choices openedConfig(QByteArrayView text, Choices start)
+{
+    ConfigReader reader(start);
+    reader.feed(text);
+    reader.finish();
+    return start;
 }

@@ -2,8 +2,8 @@
 
 #include "core/catalogue/Choices.h"
 #include "core/input/ConfigCommands.h"
-#include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
+#include "support/ChoicesText.h"
 
 #include <QMap>
 #include <QSet>
@@ -82,10 +82,7 @@ QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, con
                                                                                          : setting.slider.min);
     }
     opened.setDxMember((window.dxMember().value_or(0) + 1) % Catalogue::dxLevelCount);
-    ConfigReader reader(opened);
-    reader.feed(updated);
-    reader.finish();
-    const QList<SettingLine> got = fileSettingLines(opened);
+    const QList<SettingLine> got = fileSettingLines(openedConfig(updated, opened));
     for (const SettingLine &setting : written) {
         if (std::none_of(got.cbegin(), got.cend(), [&](const SettingLine &line) { return line.text == setting.text; }))
             return u"opened, not "_s + setting.text;

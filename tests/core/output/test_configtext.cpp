@@ -1,5 +1,4 @@
 #include "core/catalogue/StartupTables.h"
-#include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
 #include "support/ChoicesText.h"
 #include "support/Files.h"
@@ -48,11 +47,7 @@ private slots:
     {
         for (quint32 seed = 1; seed <= 8; ++seed) {
             const Choices choices = randomChoices(seed);
-            Choices read;
-            ConfigReader reader(read);
-            reader.feed(composeFileText(choices));
-            reader.finish();
-            QCOMPARE(changedSettings(read), changedSettings(choices));
+            QCOMPARE(changedSettings(openedConfig(composeFileText(choices))), changedSettings(choices));
         }
     }
 };

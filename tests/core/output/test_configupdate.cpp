@@ -1,5 +1,4 @@
 #include "core/catalogue/CatalogueText.h"
-#include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
 #include "support/ChoicesText.h"
@@ -113,10 +112,7 @@ private slots:
         QCOMPARE(ConfigUpdate::updateText(updated, window()), updated); // a second save changes nothing
 
         // Opened, one slider moved, updated: the file changes exactly as if only that slider were set.
-        Choices opened, onlyFov;
-        ConfigReader reader(opened);
-        reader.feed(existing.bytes);
-        reader.finish();
+        Choices opened = openedConfig(existing.bytes), onlyFov;
         const int fov = Catalogue::settingCount - 1;
         opened.setSliderValue(fov, opened.sliderValue(fov) == 90 ? 100 : 90);
         onlyFov.setSliderValue(fov, opened.sliderValue(fov));

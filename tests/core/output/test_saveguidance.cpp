@@ -15,8 +15,6 @@ class TestSaveGuidance : public QObject {
 
     QTemporaryDir home;
 
-    bool touch(const QString &relative) const { return writeFile(home.filePath(relative), {}); }
-
 private slots:
     // The lookup found lib/game, reached here through a link; cstrike/cfg counts wherever it is.
     void adviceForEachTarget_data()
@@ -37,7 +35,7 @@ private slots:
     {
         QFETCH(QString, target);
         QFETCH(Advice, advice);
-        QVERIFY(touch(u"lib/game/mine.cfg"_s));
+        QVERIFY(writeFile(home.filePath(u"lib/game/mine.cfg"_s), {}));
         QVERIFY(QFile::exists(home.filePath(u"link"_s))
                 || QFile::link(home.filePath(u"lib"_s), home.filePath(u"link"_s)));
         QCOMPARE(SaveGuidance::adviceFor(home.filePath(target), home.filePath(u"lib/game"_s)), advice);
@@ -47,7 +45,7 @@ private slots:
     // command's test saves to a new autoexec.cfg, then over it).
     void autoexecBesideKeepsTheSpellingThere()
     {
-        QVERIFY(touch(u"cfg/AutoExec.cfg"_s));
+        QVERIFY(writeFile(home.filePath(u"cfg/AutoExec.cfg"_s), {}));
         QCOMPARE(SaveGuidance::autoexecBeside(home.filePath(u"cfg/x.cfg"_s)), home.filePath(u"cfg/AutoExec.cfg"_s));
     }
 };

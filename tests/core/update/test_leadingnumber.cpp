@@ -14,7 +14,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
         const double infinity = std::numeric_limits<double>::infinity();
-        QTest::newRow("7 CR LF") << "7\r\n" << 7.0;
         // Blanks, tabs and line feeds count nowhere; a carriage return ends the number.
         QTest::newRow("blanks, tabs, line feeds inside") << "\n \t1 \n2.\t5" << 12.5;
         QTest::newRow("blank after sign") << "- 3" << -3.0;

@@ -110,6 +110,31 @@ private slots:
                                     "100-5000/50/100 0-3000/50/100 0-100/1/10 1-100/5/10 1-100/5/10 1-30000/50/500 "
                                     "10000-50000/1000/5000 1-300/5/10 1-360/5/10"_s);
     }
+
+    // A slider's tooltip shows the variable and the value at the handle, whether the pointer resting on the
+    // slider or a key brings it up (drags, page clicks and the wheel arrive as the same slider action as a key).
+    void slidersShowTheirValueAtTheHandle()
+    {
+        choices.change(Choices(), u"fresh"_s);
+        QSlider &slider = *tabs.findChild<QSlider *>(u"Slider_12"_s); // fps_max: 1..300, at 300
+        tabs.setCurrentIndex(int(Catalogue::Tab::Ping));
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        const QPoint middle(slider.width() / 2, slider.height() / 2);
+        QCursor::setPos(0, 0); // far from the handle
+        QHelpEvent hover(QEvent::ToolTip, middle, slider.mapToGlobal(middle));
+        for (const QString &tip : {u"fps_max 300"_s, u"fps_max 295"_s}) {
+            tip.endsWith(u"300"_s) ? void(QApplication::sendEvent(&slider, &hover))
+                                   : QTest::keyClick(&slider, Qt::Key_Left);
+            QTRY_COMPARE(QToolTip::text(), tip);
+            const QRect area(slider.mapToGlobal(QPoint()), slider.size()); // the handle, give or take its width:
+            const QPoint handle(area.left() + area.width() * (slider.value() - 1) / 299, area.center().y());
+            QList<QWidget *> tips = QApplication::topLevelWidgets();
+            tips.removeIf([](QWidget *w) { return !w->inherits("QTipLabel") || !w->isVisible(); });
+            QVERIFY(tips.size() == 1 && (tips[0]->pos() - handle).manhattanLength() < 40);
+        }
+        QToolTip::hideText();
+    }
 };
 
 QTEST_MAIN(TestCatalogueTabs)
