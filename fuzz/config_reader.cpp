@@ -1,7 +1,5 @@
-#include "core/input/ConfigReader.h"
 #include "support/ChoicesText.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -13,13 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const qsizetype chunk = 1 + data[0] % 16;
     const QByteArray file(reinterpret_cast<const char *>(data) + 1, static_cast<qsizetype>(size - 1));
 
-    const Choices whole = openedConfig(file);
-    Choices pieces;
-    ConfigReader reader(pieces);
-    for (qsizetype at = 0; at < file.size(); at += chunk)
-        reader.feed(QByteArrayView(file).sliced(at, std::min(chunk, file.size() - at)));
-    reader.finish();
-    if (!(whole == pieces))
+    if (!(openedConfig(file) == openedConfig(file, {}, chunk)))
         std::abort();
 
     return 0;

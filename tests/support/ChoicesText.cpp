@@ -52,10 +52,12 @@ Choices randomChoices(quint32 seed)
     return choices;
 }
 
-Choices openedConfig(QByteArrayView text, Choices start)
+Choices openedConfig(QByteArrayView text, Choices start, qsizetype piece)
 {
     ConfigReader reader(start);
-    reader.feed(text);
+    piece = piece > 0 ? piece : text.size();
+    for (qsizetype at = 0; at < text.size(); at += piece)
+        reader.feed(text.sliced(at, std::min(piece, text.size() - at)));
     reader.finish();
     return start;
 }

@@ -13,5 +13,6 @@ QStringList changedSettings(const Choices &choices);
 // sliders often at the ends of their ranges.
 Choices randomChoices(quint32 seed);
 
-// The choices `start` becomes when a config holding `text` is opened over it.
-Choices openedConfig(QByteArrayView text, Choices start = {});
+// The choices `start` becomes when a config holding `text` is opened over it, the text given to the reader
+// in pieces of `piece` bytes (0: at once), so that line ends and a byte-order mark may fall across them.
+Choices openedConfig(QByteArrayView text, Choices start = {}, qsizetype piece = 0);
