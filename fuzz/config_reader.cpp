@@ -1,14 +1,9 @@
-#include "core/input/ConfigReader.h"
 #include "support/ChoicesText.h"
 
-#include <QBuffer>
-
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-// Reads the input as a whole file and again in chunks of a size the input chooses: the rows must
-// end the same.
+// Reads the input at once and again in chunks of a size the input chooses: the rows must end the same.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
@@ -16,18 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const qsizetype chunk = 1 + data[0] % 16;
     const QByteArray file(reinterpret_cast<const char *>(data) + 1, static_cast<qsizetype>(size - 1));
 
-    Choices whole;
-    QBuffer buffer;
-    buffer.setData(file);
-    buffer.open(QIODevice::ReadOnly);
-    ConfigReader(whole).read(buffer);
-
-    Choices pieces;
-    ConfigReader reader(pieces);
-    for (qsizetype at = 0; at < file.size(); at += chunk)
-        reader.feed(QByteArrayView(file).sliced(at, std::min(chunk, file.size() - at)));
-    reader.finish();
-    if (!(whole == pieces))
+    if (!(openedConfig(file) == openedConfig(file, {}, chunk)))
         std::abort();
 
     return 0;

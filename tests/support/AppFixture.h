@@ -1,12 +1,16 @@
 #pragma once
 
 #include "support/ChoicesText.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/CurrentChoices.h"
 #include "ui/app/AppController.h"
 
 #include <QtTest>
 #include <QtWidgets>
+
+// Every GUI test writes its texts as u"..."_s.
+using namespace Qt::StringLiterals;
 
 // The running program as GUI tests drive it: scripted boxes and dialogs, a startup sound that only
 // counts its plays, and a data folder of the test's own holding a copy of the shipped data files.
@@ -48,8 +52,7 @@ public:
     // Writes a file into the data folder; its path, or nothing when it cannot be written.
     QString writeData(const QString &fileName, const QByteArray &bytes) const
     {
-        QFile file(data.filePath(fileName));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+        return writeFile(data.filePath(fileName), bytes) ? data.filePath(fileName) : QString();
     }
 
     QTemporaryDir data;

@@ -1,6 +1,7 @@
 #include "support/ChoicesText.h"
 
 #include "core/catalogue/CatalogueText.h"
+#include "core/input/ConfigReader.h"
 
 #include <QRandomGenerator>
 
@@ -49,4 +50,14 @@ Choices randomChoices(quint32 seed)
         }
     }
     return choices;
+}
+
+Choices openedConfig(QByteArrayView text, Choices start, qsizetype piece)
+{
+    ConfigReader reader(start);
+    piece = piece > 0 ? piece : text.size();
+    for (qsizetype at = 0; at < text.size(); at += piece)
+        reader.feed(text.sliced(at, std::min(piece, text.size() - at)));
+    reader.finish();
+    return start;
 }

@@ -18,7 +18,6 @@ public:
     void setHandler(Handler handler) { m_handler = std::move(handler); }
     quint16 port() const { return m_server.serverPort(); }
     QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/version.txt").arg(port())); }
-    int connections() const { return int(m_requestHeads.size()); }
     const QList<QByteArray> &requestHeads() const { return m_requestHeads; }
 
     // A whole response inviting the client to keep a cookie and a cached copy; then the server closes.

@@ -2,9 +2,10 @@
 
 #include "core/catalogue/Choices.h"
 #include "core/input/ConfigCommands.h"
-#include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
+#include "support/ChoicesText.h"
 
+#include <QMap>
 #include <QSet>
 
 #include <algorithm>
@@ -15,37 +16,36 @@ namespace {
 
 constexpr QByteArrayView byteOrderMark("\xEF\xBB\xBF");
 
-// A command naming a written setting with a value part: its setting, and that part's text.
-using Named = std::pair<int, QByteArray>;
-
 // The lines without their ends; CR LF, LF and CR each end one. The byte-order mark is no part of them.
 QList<QByteArray> splitLines(QByteArrayView bytes)
 {
-    bytes = bytes.sliced(bytes.startsWith(byteOrderMark) ? byteOrderMark.size() : 0);
-    QList<QByteArray> lines;
-    for (qsizetype start = 0, end = 0; start < bytes.size(); start = end) {
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        lines << bytes.sliced(start, end - start).toByteArray();
-        end += bytes.sliced(end).startsWith("\r\n") ? 2 : qsizetype(end < bytes.size());
-    }
+    QByteArray text = bytes.sliced(bytes.startsWith(byteOrderMark) ? byteOrderMark.size() : 0).toByteArray();
+    QList<QByteArray> lines = text.replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // what follows the last line end, when nothing does
     return lines;
 }
 
-// The text with the value part of each command naming a written setting cut out; the commands go to `named`.
-QByteArray withoutValues(QByteArrayView bytes, const QSet<int> &written, QList<Named> &named)
+// The text with the value part of the last command naming each written setting cut out; the game reads
+// past the others, so they must stay as they are. Those settings go to `named`.
+QByteArray withoutLastValues(QByteArrayView bytes, const QSet<int> &written, QSet<int> &named)
 {
-    QByteArray rest;
-    qint64 at = 0;
+    QMap<int, std::pair<qint64, qint64>> last;
     ConfigCommands commands([&](const ConfigCommands::Command &command) {
-        if (!written.contains(command.setting))
-            return;
-        named.append({command.setting, bytes.sliced(command.begin, command.end - command.begin).toByteArray()});
-        rest.append(bytes.sliced(at, command.begin - at)).append('\0');
-        at = command.end;
+        if (written.contains(command.setting))
+            last[command.setting] = {command.begin, command.end};
     });
     commands.feed(bytes);
     commands.finish();
+    QList<std::pair<qint64, qint64>> values = last.values();
+    std::sort(values.begin(), values.end());
+    QByteArray rest;
+    qint64 at = 0;
+    for (const auto &[begin, end] : values) {
+        rest.append(bytes.sliced(at, begin - at)).append('\0');
+        at = end;
+    }
+    named = QSet<int>(last.keyBegin(), last.keyEnd());
     return rest.append(bytes.sliced(at));
 }
 
@@ -54,23 +54,15 @@ QByteArray withoutValues(QByteArrayView bytes, const QSet<int> &written, QList<N
 QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, const Choices &window)
 {
     const QList<SettingLine> written = settingLinesSetInWindow(window);
-    QSet<int> places, named;
+    QSet<int> places, named, again;
     for (const SettingLine &setting : written)
         places.insert(setting.setting);
-    QList<Named> before, after;
-    const QList<QByteArray> kept = splitLines(withoutValues(existing, places, before));
-    const QList<QByteArray> lines = splitLines(withoutValues(updated, places, after));
+    const QList<QByteArray> kept = splitLines(withoutLastValues(existing, places, named));
+    const QList<QByteArray> lines = splitLines(withoutLastValues(updated, places, again));
     if (existing.startsWith(byteOrderMark) != updated.startsWith(byteOrderMark))
         return u"byte-order mark added or lost"_s;
     if (lines.size() < kept.size() || lines.first(kept.size()) != kept)
-        return u"a byte besides the values of written settings changed"_s;
-    // The game reads past all but the last command of a setting: those stay as they are.
-    for (qsizetype i = before.size() - 1; i >= 0; --i) {
-        const bool last = !named.contains(before[i].first);
-        named.insert(before[i].first);
-        if (i >= after.size() || after[i].first != before[i].first || (!last && after[i] != before[i]))
-            return u"a command the game reads past changed"_s;
-    }
+        return u"a byte besides the values of the last commands of written settings changed"_s;
     QList<QByteArray> added;
     for (const SettingLine &setting : written) {
         if (!named.contains(setting.setting))
@@ -90,10 +82,7 @@ QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, con
                                                                                          : setting.slider.min);
     }
     opened.setDxMember((window.dxMember().value_or(0) + 1) % Catalogue::dxLevelCount);
-    ConfigReader reader(opened);
-    reader.feed(updated);
-    reader.finish();
-    const QList<SettingLine> got = fileSettingLines(opened);
+    const QList<SettingLine> got = fileSettingLines(openedConfig(updated, opened));
     for (const SettingLine &setting : written) {
         if (std::none_of(got.cbegin(), got.cend(), [&](const SettingLine &line) { return line.text == setting.text; }))
             return u"opened, not "_s + setting.text;

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "ui/QtUserPrompts.h"
 
 #include <QtTest>
@@ -54,7 +55,7 @@ private slots:
     {
         QTemporaryDir folder;
         for (const QString &name : {u"a.cfg"_s, u"myconfig"_s})
-            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+            QVERIFY(writeFile(folder.filePath(name), {}));
         QTimer::singleShot(0, this, [&folder] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);

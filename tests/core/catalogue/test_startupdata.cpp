@@ -1,9 +1,9 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
+#include "support/Files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,26 +54,23 @@ private slots:
         const QString folder = !counts.isEmpty() ? dir.path() : dir.filePath(u"nothing-here"_s);
         for (const auto &[name, lines] : {std::pair{StartupData::descFile, desc},
                                           {StartupData::sldefFile, sldef},
-                                          {StartupData::defvalFile, defval}}) {
-            QFile file(dir.filePath(QString::fromUtf16(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(lines.join(u"\r\n"_s).toLatin1());
-        }
+                                          {StartupData::defvalFile, defval}})
+            QVERIFY(writeFile(dir.filePath(QString::fromUtf16(name)), lines.join(u"\r\n"_s).toLatin1()));
 
         const StartupData::Result read = StartupData::readStartupTables(folder);
         QStringList named;
         for (const StartupData::Problem &problem : read.problems)
             named << problem.path.mid(QDir::toNativeSeparators(folder + u'/').size()) + u": "_s + problem.what;
         QCOMPARE(named, problems);
-        // Every entry holds its line verbatim, or nothing when the file has no such line.
-        for (int slot = 0; slot < Catalogue::descriptionSlotCount; ++slot) {
-            for (int j = 0; j < 3; ++j)
-                QCOMPARE(read.tables.desc[slot][j], desc.value(3 * slot + j));
-        }
-        for (int k = 0; k < Catalogue::sliderCount; ++k)
-            QCOMPARE(read.tables.sldef[k], sldef.value(k));
-        for (int i = 0; i < StartupTables::defvalEntries; ++i)
-            QCOMPARE(read.tables.defval[i], defval.value(i));
+        // Every entry holds its line verbatim, or nothing when the file has no such line; the Status Bar
+        // shows a slot's three lines joined by CR LF.
+        desc.resize(3 * Catalogue::descriptionSlotCount);
+        sldef.resize(Catalogue::sliderCount);
+        defval.resize(StartupTables::defvalEntries);
+        for (int slot = 0; slot < Catalogue::descriptionSlotCount; ++slot)
+            QCOMPARE(RowActions::descriptionText(read.tables, slot), desc.mid(3 * slot, 3).join(u"\r\n"_s));
+        QCOMPARE(QStringList(read.tables.sldef.begin(), read.tables.sldef.end()), sldef);
+        QCOMPARE(QStringList(read.tables.defval.begin(), read.tables.defval.end()), defval);
     }
 
     void sliderResetValueIsAWholeNumberInRange()
@@ -84,15 +81,6 @@ private slots:
             tables.sldef[3] = entry;
             QCOMPARE(StartupData::sliderResetValue(tables, Catalogue::firstSliderSetting + 3).value_or(-1), value);
         }
-    }
-
-    // The Status Bar shows a slot's three lines as they stand, joined by CR LF.
-    void descriptionTextJoinsTheSlotsLines()
-    {
-        StartupTables tables;
-        tables.desc[51] = {u"Command: fov"_s, u" Description: x "_s, u"Default: 90"_s};
-        QCOMPARE(RowActions::descriptionText(tables, 51), u"Command: fov\r\n Description: x \r\nDefault: 90"_s);
-        QCOMPARE(RowActions::descriptionText(tables, 0), u"\r\n"_s + u"\r\n"_s);
     }
 };
 

@@ -1,7 +1,7 @@
 #include "core/input/ConfigReader.h"
 #include "support/ChoicesText.h"
+#include "support/Files.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,31 +10,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The rows the text changes, as "name=state" joined by blanks. The text is read from a device, or
-// fed in pieces of `chunk` bytes so that line ends and the byte-order mark fall across the pieces.
-QString read(const QByteArray &text, qsizetype chunk = 0)
-{
-    Choices rows;
-    if (chunk == 0) {
-        QBuffer buffer;
-        buffer.setData(text);
-        buffer.open(QIODevice::ReadOnly);
-        ConfigReader(rows).read(buffer);
-    } else {
-        ConfigReader reader(rows);
-        for (qsizetype at = 0; at < text.size(); at += chunk)
-            reader.feed(QByteArrayView(text).sliced(at, std::min(chunk, text.size() - at)));
-        reader.finish();
-    }
-    return changedSettings(rows).join(u' ');
-}
-
-} // namespace
-
 class TestConfigReader : public QObject {
     Q_OBJECT
+
+    const QDir corpus{QStringLiteral(TUNEWICK_CORPUS_DIR)};
+
 private slots:
     void readsLines_data()
     {
@@ -91,24 +71,11 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, rows);
-        QCOMPARE(read(text), rows);
-        for (qsizetype chunk : {1, 2, 3})
-            QVERIFY2(read(text, chunk) == rows, qPrintable(u"in pieces of %1"_s.arg(chunk)));
-    }
-
-    // The last value each setting was given, whether the window can hold it or not.
-    void tellsTheLastValues()
-    {
-        Choices rows;
-        ConfigReader reader(rows);
-        reader.feed("cl_rate \"" + QByteArray(64, '8') + "\"\nfov \"x y\" \nfov\nrate 1;rate " + QByteArray(65, '9'));
-        reader.finish();
-        const auto &last = reader.lastValues();
-        const size_t rate = Catalogue::firstSliderSetting + 11;
-        QCOMPARE(last.back().value().text, "x y"_ba); // fov
-        QVERIFY(last[rate]->text == QByteArray(64, '9') && last[rate]->longer);
-        QVERIFY(last[rate - 1]->text == QByteArray(64, '8') && !last[rate - 1]->longer);
-        QVERIFY(!last[Catalogue::settingCount - 2]);
+        // Given at once, and in pieces so that line ends and the byte-order mark fall across them.
+        QCOMPARE(changedSettings(openedConfig(text)).join(u' '), rows);
+        for (qsizetype piece : {1, 2, 3})
+            QVERIFY2(changedSettings(openedConfig(text, {}, piece)).join(u' ') == rows,
+                     qPrintable(u"pieces of %1"_s.arg(piece)));
     }
 
     // A pipe would wait for a writer and /dev/zero never ends; the test's timeout catches a hang.
@@ -121,10 +88,8 @@ private slots:
         Choices rows;
         for (const QString &path : {pipe, folder.filePath(u"link.cfg"_s), u"/dev/zero"_s, folder.path()})
             QVERIFY2(!ConfigReader(rows).readFile(path), qPrintable(path));
-        QFile config(folder.filePath(u"ordinary.cfg"_s));
-        QVERIFY(config.open(QIODevice::WriteOnly) && config.write("cl_showfps 1") > 0);
-        config.close();
-        QVERIFY(QFile::link(config.fileName(), folder.filePath(u"to-ordinary.cfg"_s)));
+        QVERIFY(writeFile(folder.filePath(u"ordinary.cfg"_s), "cl_showfps 1"));
+        QVERIFY(QFile::link(folder.filePath(u"ordinary.cfg"_s), folder.filePath(u"to-ordinary.cfg"_s)));
         QVERIFY(ConfigReader(rows).readFile(folder.filePath(u"to-ordinary.cfg"_s)));
         QCOMPARE(changedSettings(rows), QStringList{u"cl_showfps=On"_s});
     }
@@ -149,7 +114,6 @@ private slots:
              u"cl_phys_props_enable=Off cl_c4dynamiclight=On mat_bumpmap=Off mat_filterlightmaps=On "
              "mat_filtertextures=On mat_specular=Off r_drawmodeldecals=On r_fastzreject=Off r_decals=50"_s},
         };
-        const QDir corpus(QStringLiteral(TUNEWICK_CORPUS_DIR));
         if (!corpus.exists())
             QSKIP("The folder of collected configs is not there.");
         const QStringList files = corpus.entryList({u"*.cfg"_s}, QDir::Files);
@@ -164,13 +128,9 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QString, rows);
-        const QDir corpus(QStringLiteral(TUNEWICK_CORPUS_DIR));
-        QFile text(corpus.filePath(file));
-        QVERIFY(text.open(QIODevice::ReadOnly));
         Choices read;
         ConfigReader reader(read);
-        reader.feed(text.readAll());
-        reader.finish();
+        QVERIFY(reader.readFile(corpus.filePath(file)));
         for (int place = 0; place < Catalogue::settingCount; ++place) {
             const auto &last = reader.lastValues()[size_t(place)];
             if (!last || last->longer)

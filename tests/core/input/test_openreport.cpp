@@ -19,10 +19,11 @@ private slots:
             << "rate 100000\nfov 90.5\ncl_showfps 2\nmat_dxlevel 95\ncl_smooth on\nfps_max \"0\" // no cap"_ba
             << u"cl_smooth on: neither On nor Off; cl_showfps 2: Off; mat_dxlevel 95: no level; rate 100000: 25000; "
                u"fps_max 0: 300; fov 90.5: 90/6"_s;
-        QTest::newRow("the command that takes effect")
-            << "rate 100000\nrate 30000\nfov 90\nfov 0"_ba << u"fov 0: 90/2"_s;
-        QTest::newRow("a long value is cut")
-            << "fov "_ba + QByteArray(70, 'x') << u"fov %1...: 75/1"_s.arg(QString(64, u'x'));
+        // The value of the command that takes effect, as it stands between its blanks and quotes; of a longer
+        // one, its first 64 bytes.
+        QTest::newRow("the last value, a long one cut")
+            << "fov \"x y\" \nfov\nrate 1;rate "_ba + QByteArray(65, '9') + "\ncl_rate \"" + QByteArray(64, '8')
+            << u"cl_rate %1: 10000; rate %2...: 25000; fov x y: 75/3"_s.arg(QString(64, u'8'), QString(64, u'9'));
     }
     void listsWhatTheWindowCannotShow()
     {

@@ -1,4 +1,5 @@
 #include "core/output/AtomicWrite.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,12 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QStringList listing(const QString &folder)
 {
@@ -52,34 +47,25 @@ private slots:
     void saveReplacesWhollyOrLeavesEverythingAsItWas_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("asNobody");
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QString>("fileSizeLimit"); // the full disk
-        QTest::addColumn<QString>("reason");        // empty: the save must succeed
-        QTest::addColumn<QString>("saved");         // the file holding the new bytes
-        const QString config = u"tunewick.cfg"_s;
-        QTest::newRow("writable folder as nobody") << config << true << false << u""_s << u""_s << config;
-        QTest::newRow("through a symbolic link") << u"link.cfg"_s << false << false << u""_s << u""_s << config;
-        QTest::newRow("name at the limit")
-            << nameAtLimit(u'e') << false << false << u""_s << u""_s << nameAtLimit(u'e');
-        QTest::newRow("new name at the limit")
-            << nameAtLimit(u'n') << false << false << u""_s << u""_s << nameAtLimit(u'n');
-        QTest::newRow("read-only folder") << config << true << true << u""_s << u"Permission denied"_s << u""_s;
-        QTest::newRow("read-only file") << u"read-only.cfg"_s << true << false << u""_s << u"Permission denied"_s
-                                        << u""_s;
-        QTest::newRow("path through a file")
-            << u"tunewick.cfg/new.cfg"_s << false << false << u""_s << u"Not a directory"_s << u""_s;
-        QTest::newRow("missing folder") << u"missing/tunewick.cfg"_s << false << false << u""_s << u"No such file"_s
-                                        << u""_s;
-        QTest::newRow("path is a folder") << u"autoexec.cfg"_s << false << false << u""_s << u"directory"_s << u""_s;
-        QTest::newRow("full disk") << config << false << false << u"100"_s << u"File too large"_s << u""_s;
+        QTest::addColumn<QString>("limits"); // "nobody" saves as nobody; "N bytes" limits the file size (a full disk)
+        QTest::addColumn<QString>("reason"); // empty: the save must succeed
+        QTest::addColumn<QString>("saved");  // the file holding the new bytes
+        const QString config = u"tunewick.cfg"_s, none;
+        QTest::newRow("writable folder as nobody") << config << u"nobody"_s << none << config;
+        QTest::newRow("through a symbolic link") << u"link.cfg"_s << none << none << config;
+        QTest::newRow("name at the limit") << nameAtLimit(u'e') << none << none << nameAtLimit(u'e');
+        QTest::newRow("new name at the limit") << nameAtLimit(u'n') << none << none << nameAtLimit(u'n');
+        QTest::newRow("read-only folder") << config << u"nobody, read-only folder"_s << u"Permission denied"_s << none;
+        QTest::newRow("read-only file") << u"read-only.cfg"_s << u"nobody"_s << u"Permission denied"_s << none;
+        QTest::newRow("path through a file") << u"tunewick.cfg/new.cfg"_s << none << u"Not a directory"_s << none;
+        QTest::newRow("missing folder") << u"missing/tunewick.cfg"_s << none << u"No such file"_s << none;
+        QTest::newRow("path is a folder") << u"autoexec.cfg"_s << none << u"directory"_s << none;
+        QTest::newRow("full disk") << config << u"100 bytes"_s << u"File too large"_s << none;
     }
     void saveReplacesWhollyOrLeavesEverythingAsItWas()
     {
         QFETCH(QString, target);
-        QFETCH(bool, asNobody);
-        QFETCH(bool, readOnly);
-        QFETCH(QString, fileSizeLimit);
+        QFETCH(QString, limits);
         QFETCH(QString, reason);
         QFETCH(QString, saved);
         const QByteArray oldBytes = QByteArray("fov 75\r\n").repeated(120);
@@ -91,14 +77,14 @@ private slots:
         QVERIFY(folder.mkpath(u"autoexec.cfg"_s));
         QStringList files{u"tunewick.cfg"_s, nameAtLimit(u'e'), u"read-only.cfg"_s, u"autoexec.cfg/inside.cfg"_s};
         for (const QString &name : files) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
-            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+            QVERIFY(writeFile(folder.filePath(name), oldBytes));
+            QVERIFY(
+                QFile::setPermissions(folder.filePath(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         }
         QVERIFY(QFile::setPermissions(folder.filePath(u"read-only.cfg"_s), QFile::ReadOwner | QFile::ReadGroup));
         QVERIFY(QFile::link(u"tunewick.cfg"_s, folder.filePath(u"link.cfg"_s)));
         QStringList arguments{tmp.filePath(u"save_child"_s), folder.filePath(target)};
-        if (asNobody && ::geteuid() == 0) {
+        if (limits.startsWith(u"nobody"_s) && ::geteuid() == 0) {
             const passwd *nobody = ::getpwnam("nobody");
             QVERIFY(nobody);
             for (const QString &path :
@@ -110,11 +96,11 @@ private slots:
         const auto writable = qScopeGuard([&folder] {
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
-        if (readOnly)
+        if (limits.endsWith(u"read-only folder"_s))
             QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
                                                              | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
-        if (!fileSizeLimit.isEmpty())
-            arguments << fileSizeLimit;
+        if (limits.endsWith(u" bytes"_s))
+            arguments << limits.section(u' ', 0, 0);
         QStringList after = listing(folder.path());
         const bool created = !saved.isEmpty() && !files.contains(saved);
         if (created) {
@@ -134,7 +120,7 @@ private slots:
         QCOMPARE(child.exitCode() == 0, reason.isEmpty());
         QVERIFY2(error.contains(reason), qPrintable(error));
         for (const QString &name : files)
-            QCOMPARE(contents(folder.filePath(name)), name == saved ? newBytes : oldBytes);
+            QCOMPARE(fileBytes(folder.filePath(name)), name == saved ? newBytes : oldBytes);
         if (!saved.isEmpty())
             QCOMPARE(permissions(folder.filePath(saved)), created ? 0666 & ~mask : 0640);
         QCOMPARE(listing(folder.path()), after); // no temporary left behind

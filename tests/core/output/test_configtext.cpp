@@ -1,7 +1,7 @@
 #include "core/catalogue/StartupTables.h"
-#include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
 #include "support/ChoicesText.h"
+#include "support/Files.h"
 
 #include <QLocale>
 #include <QTest>
@@ -12,11 +12,7 @@ using namespace Qt::StringLiterals;
 class TestConfigText : public QObject {
     Q_OBJECT
 
-    static QByteArray expected(const QString &name)
-    {
-        QFile file(QFINDTESTDATA(u"expected/"_s + name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    static QByteArray expected(const QString &name) { return fileBytes(QFINDTESTDATA(u"expected/"_s + name)); }
 
 private slots:
     // A locale that groups digits and writes a decimal comma must not reach either text.
@@ -51,11 +47,7 @@ private slots:
     {
         for (quint32 seed = 1; seed <= 8; ++seed) {
             const Choices choices = randomChoices(seed);
-            Choices read;
-            ConfigReader reader(read);
-            reader.feed(composeFileText(choices));
-            reader.finish();
-            QCOMPARE(changedSettings(read), changedSettings(choices));
+            QCOMPARE(changedSettings(openedConfig(composeFileText(choices))), changedSettings(choices));
         }
     }
 };

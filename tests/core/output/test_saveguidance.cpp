@@ -1,4 +1,5 @@
 #include "core/output/SaveGuidance.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,12 +14,6 @@ class TestSaveGuidance : public QObject {
     Q_OBJECT
 
     QTemporaryDir home;
-
-    bool touch(const QString &relative) const
-    {
-        QFile file(home.filePath(relative));
-        return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly);
-    }
 
 private slots:
     // The lookup found lib/game, reached here through a link; cstrike/cfg counts wherever it is.
@@ -40,22 +35,18 @@ private slots:
     {
         QFETCH(QString, target);
         QFETCH(Advice, advice);
-        QVERIFY(QDir(home.path()).mkpath(u"lib/game"_s) && touch(u"lib/game/mine.cfg"_s));
+        QVERIFY(writeFile(home.filePath(u"lib/game/mine.cfg"_s), {}));
         QVERIFY(QFile::exists(home.filePath(u"link"_s))
                 || QFile::link(home.filePath(u"lib"_s), home.filePath(u"link"_s)));
         QCOMPARE(SaveGuidance::adviceFor(home.filePath(target), home.filePath(u"lib/game"_s)), advice);
     }
 
-    // "Save to autoexec.cfg" takes the file already there in whatever case it is spelt.
+    // "Save to autoexec.cfg" takes the file already there in whatever case it is spelt (the Save
+    // command's test saves to a new autoexec.cfg, then over it).
     void autoexecBesideKeepsTheSpellingThere()
     {
-        const QString folder = u"cstrike/cfg/"_s;
-        QVERIFY(touch(folder + u"config.cfg"_s));
-        QCOMPARE(SaveGuidance::autoexecBeside(home.filePath(folder + u"x.cfg"_s)),
-                 home.filePath(folder + u"autoexec.cfg"_s));
-        QVERIFY(touch(folder + u"AutoExec.cfg"_s));
-        QCOMPARE(SaveGuidance::autoexecBeside(home.filePath(folder + u"x.cfg"_s)),
-                 home.filePath(folder + u"AutoExec.cfg"_s));
+        QVERIFY(writeFile(home.filePath(u"cfg/AutoExec.cfg"_s), {}));
+        QCOMPARE(SaveGuidance::autoexecBeside(home.filePath(u"cfg/x.cfg"_s)), home.filePath(u"cfg/AutoExec.cfg"_s));
     }
 };
 

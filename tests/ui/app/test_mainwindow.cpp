@@ -1,54 +1,54 @@
+#include "core/app/BuildInfo.h"
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
 #include "support/AppFixture.h"
+#include "support/LocalHttpServer.h"
+#include "ui/app/SplashWindow.h"
+#include "ui/update/UpdateCommand.h"
 #include "ui/widgets/Twips.h"
 
-using namespace Qt::StringLiterals;
-
-// The real main window: its row actions, menu items, shortcuts, display fonts and the about window.
+// The real main window: its row actions, menu items, shortcuts, display fonts and the about window; and the
+// program's life: each main window greets the user as it is created, New replaces it, a confirmed close
+// ends the program, and commands repeated many times in one process leave no windows or objects behind.
+// The splash window, on its own.
 class TestMainWindow : public AppTest {
     Q_OBJECT
 
     QLabel *infoLabel() const { return app->control<QLabel>(u"infolbl"_s); }
     QString description(int slot) const { return RowActions::descriptionText(app->window()->tables(), slot); }
     // What a screen reader reads as the control's description.
-    QString spoken(const QString &name) const
+    QString heard(QWidget *w) const { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
+
+    // What the program holds: its top-level widgets, their platform windows and every object under them.
+    static QList<qsizetype> census(const QObject &controller)
     {
-        return QAccessible::queryAccessibleInterface(app->control<QWidget>(name))->text(QAccessible::Description);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QWidgetList topLevel = QApplication::topLevelWidgets();
+        qsizetype objects = qApp->findChildren<QObject *>().size() + controller.findChildren<QObject *>().size();
+        for (const QWidget *widget : topLevel) // menus are top-level too but belong to the main window
+            objects += widget->parent() ? 0 : 1 + widget->findChildren<QObject *>().size();
+        return {topLevel.size(), QGuiApplication::allWindows().size(), objects};
+    }
+
+    // New is answered Yes twice; the windows Preview and About open are closed as their button does.
+    void run(const QString &command)
+    {
+        if (command == u"new"_s)
+            app->prompts.yesNo << true << true;
+        app->trigger(command);
+        for (QWidget *shown : AppFixture::shownWindows())
+            if (auto *close =
+                    shown->findChild<QPushButton *>(shown->objectName() == u"preview"_s ? u"close"_s : u"cmdOK"_s))
+                QTest::mouseClick(close, Qt::LeftButton);
     }
 
 private slots:
-    // A problem with the data files is told in a box after the logo; the "D" buttons work, but the one
-    // whose entry is bad.
-    void resetButtonsWithAProblemInTheData()
-    {
-        QVERIFY(app->finish());
-        app->writeData(u"sldef.cst"_s,
-                       QByteArray("300 200 2048 abc 400 1200 1500 20 20 30 9999 10000 300 90 ").replace(' ', "\r\n"));
-        app->controller.createMainWindow();
-        QCOMPARE(app->prompts.said().last(), // after the logo
-                 u"Data files: "_s
-                     + StartupData::problemReport(StartupData::readStartupTables(app->data.path()).problems));
-
-        app->control<QSlider>(u"Slider_3"_s)->setValue(700);
-        app->control<QSlider>(u"Slider_13"_s)->setValue(1);
-        for (const QString &button : {u"default_32"_s, u"default_93"_s, u"default_103"_s, u"dxbutton"_s})
-            app->click(button);
-        QCOMPARE(app->changed(), u"cl_interp=Off mat_dxlevel=90 r_dispradius=700 fov=90"_s);
-    }
-
-    // A name shows its description when clicked, or pressed with Space, Return or Enter; screen readers
-    // hear the same: each name's description, and each text the Status Bar shows. A name given the focus
-    // from the keyboard is framed. Hiding the Status Bar takes its height off the window, which keeps its place.
+    // A name shows its description when pressed with Space, Return or Enter (every name is pressed in the
+    // font test, and clicked beside the about window). A name given the focus from the keyboard is framed.
+    // Hiding the Status Bar takes its height off the window, which keeps its place.
     void nameLabelsShowTheirDescriptionInTheStatusBar()
     {
-        for (const auto &[label, slot] :
-             {std::pair{u"cmd_0"_s, 0}, {u"cmd_36"_s, 36}, {u"dxcmd"_s, 37}, {u"cmd_90"_s, 38}, {u"cmd_103"_s, 51}}) {
-            QCOMPARE(spoken(label), description(slot));
-            app->click(label);
-            QCOMPARE(infoLabel()->text(), description(slot));
-            QCOMPARE(spoken(u"infolbl"_s), infoLabel()->text());
-        }
         QWidget *name = app->control<QWidget>(u"cmd_0"_s), *other = app->control<QWidget>(u"cmd_1"_s);
         const QImage unframed = name->grab().toImage(), otherUnframed = other->grab().toImage();
         name->setFocus(Qt::ShortcutFocusReason);
@@ -129,10 +129,16 @@ private slots:
 
     // Each face after another one, and chosen twice: it reaches exactly the texts that follow the display
     // font, at their size; the others keep their own face (two of each kind of control show the wiring).
+    // In each face, every name label activated from the keyboard shows its own shipped description, which
+    // screen readers hear from the name and from the Status Bar, and which fits the Status Bar whole,
+    // word-wrapped; the labels are found by their names, as the data, not the code, decides what they show.
     void fontItemsChangeExactlyTheirControls()
     {
         const QStringList following{u"infolbl"_s, u"choice_0"_s, u"cmd_103"_s, u"default_0"_s};
         const QStringList kept{u"Label1"_s, u"dxbutton"_s, u"Slider_0"_s, u"Option0_0"_s};
+        const QList<QLabel *> names =
+            app->window()->findChildren<QLabel *>(QRegularExpression(u"^(cmd_\\d+|dxcmd)$"_s));
+        QVERIFY(names.size() == 52 && infoLabel()->wordWrap()); // one per description slot
         for (const QString &face : {u"Times New Roman"_s, u"Courier New"_s, u"Arial"_s}) {
             const QString item = face.section(u' ', 0, 0).toLower();
             app->trigger(item);
@@ -146,7 +152,162 @@ private slots:
                          name.startsWith(u"Option"_s) ? u"Courier New"_s : u"Arial"_s);
             QVERIFY(app->control<QWidget>(u"Label1"_s)->font().italic());
             QCOMPARE(app->window()->menuBar()->font().family(), u"Arial"_s);
+            for (QLabel *name : names) {
+                infoLabel()->clear();
+                QTest::keyClick(name, Qt::Key_Space);
+                const QString text = infoLabel()->text();
+                QVERIFY2(text.startsWith(u"Command: "_s + name->text() + u"\r\n"_s) && heard(name) == text
+                             && heard(infoLabel()) == text
+                             && infoLabel()->heightForWidth(infoLabel()->width()) <= infoLabel()->height(),
+                         qPrintable(u"%1, %2: %3"_s.arg(face, name->objectName(), text)));
+            }
         }
+    }
+
+    // The window stays unless both questions are answered Yes; then a fresh one takes its place, greeting
+    // the user as the first one did and telling, after the logo, a problem with the data files it reads
+    // afresh; the windows the old one opened go with it. Its "D" buttons work, but the one whose entry is
+    // bad. Exit asks too; the close button, answered Yes, ends the program.
+    void newReplacesTheWindowAndCloseEndsTheProgram()
+    {
+        QPointer<MainWindow> old = app->window();
+        app->click(u"Option1_3"_s);
+        app->prompts.yesNo << false << true << false; // New file? No; New file? Yes, Finished? No
+        app->trigger(u"new"_s);
+        app->trigger(u"new"_s);
+        QVERIFY(app->window() == old && old->isVisible() && app->prompts.yesNo.isEmpty());
+        QCOMPARE(app->changed(), u"cl_smooth=On"_s);
+
+        app->trigger(u"prv"_s);
+        app->trigger(u"about"_s);
+        QCOMPARE(AppFixture::shownWindows().size(), 3);
+        app->writeData(u"sldef.cst"_s,
+                       QByteArray("300 200 2048 abc 400 1200 1500 20 20 30 9999 10000 300 90 ").replace(' ', "\r\n"));
+        app->prompts.yesNo << true << true;
+        app->trigger(u"new"_s);
+        QCOMPARE(app->prompts.said().mid(3),
+                 (QStringList{
+                     u"New file: Are you sure you want to start a new form?\r\n"
+                     u"        (current setting will not be saved)"_s,
+                     u"Finished?: Are you sure you want to exit?"_s,
+                     u"Logo: Tunewick still needs a logo, so if you would like to make one, please send it to "_s
+                         + QString::fromUtf8(BuildInfo::contactEmail) + u"\r\nThanks! Your help is very appreciated!"_s,
+                     u"Data files: "_s
+                         + StartupData::problemReport(StartupData::readStartupTables(app->data.path()).problems)}));
+        MainWindow *fresh = app->window();
+        QVERIFY(fresh && fresh != old);
+        QTRY_VERIFY(!old);
+        QTRY_COMPARE(AppFixture::shownWindows().size(), 1);
+        QCOMPARE(app->changed(), QString());
+        QCOMPARE(fresh->windowTitle() + u'|' + app->control<QLabel>(u"downlabel"_s)->text() + u'|'
+                     + app->control<QLabel>(u"infolbl"_s)->text(),
+                 u"Tunewick 1.5|Tunewick 1.5|Command: (cvar name here)\r\nDescription: (description here)"_s);
+        app->control<QSlider>(u"Slider_3"_s)->setValue(700);
+        app->control<QSlider>(u"Slider_13"_s)->setValue(1);
+        for (const QString &button : {u"default_32"_s, u"default_93"_s, u"default_103"_s, u"dxbutton"_s})
+            app->click(button);
+        QCOMPARE(app->changed(), u"cl_interp=Off mat_dxlevel=90 r_dispradius=700 fov=90"_s);
+
+        app->trigger(u"exit"_s); // answered No
+        QVERIFY(fresh->isVisible() && app->programEnds == 0);
+        QVERIFY(app->finish() && app->programEnds == 1);
+        QCOMPARE(app->prompts.said().mid(7), QStringList(2, u"Finished?: Are you sure you want to exit?"_s));
+    }
+
+    void repeatedCommandLeavesNothingBehind_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const QString &command : {u"new"_s, u"prv"_s, u"about"_s, u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s})
+            QTest::newRow(qPrintable(command)) << command;
+    }
+    void repeatedCommandLeavesNothingBehind()
+    {
+        QFETCH(QString, command);
+        const int times = 100;
+        // Once first, so that whatever Qt makes on first use and keeps is in the count before.
+        run(command);
+        const QList<qsizetype> before = census(app->controller);
+        const int plays = app->plays;
+        for (int i = 0; i < times && !QTest::currentTestFailed(); ++i)
+            run(command);
+        QCOMPARE(census(app->controller), before);
+        QCOMPARE(app->plays - plays, command == u"new"_s ? times : 0); // each New made a window of its own
+    }
+
+    // Its time running out, a click of any button anywhere on it, or a key that types a character hands it
+    // over, once: input that still reaches it, and its timer, hand over no more. Other keys leave it up.
+    // Closed by the window manager, it ends the program instead of leaving it running unseen.
+    void handsOverOnce_data()
+    {
+        QTest::addColumn<QString>("input"); // a key (a letter types itself), unless "time", "click" or "close"
+        QTest::addColumn<int>("handOvers");
+        QTest::addColumn<int>("dismissals");
+        QTest::newRow("time") << u"time"_s << 1 << 0;
+        QTest::newRow("right click") << u"click"_s << 1 << 0;
+        QTest::newRow("closed from outside") << u"close"_s << 0 << 1;
+        QTest::newRow("A") << u"A"_s << 1 << 0;
+        QTest::newRow("Esc without text") << u"Esc"_s << 1 << 0;
+        QTest::newRow("Left") << u"Left"_s << 0 << 0;
+    }
+    void handsOverOnce()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, handOvers);
+        QFETCH(int, dismissals);
+        QPointer splash = new SplashWindow;
+        const auto remove = qScopeGuard([&splash] { delete splash; });
+        QSignalSpy finished(splash, &SplashWindow::finished), dismissed(splash, &SplashWindow::dismissed);
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        if (input == u"click"_s)
+            QTest::mouseClick(splash->findChild<QWidget *>(u"imgLogo"_s), Qt::RightButton);
+        else if (input == u"close"_s)
+            splash->close();
+        else if (input != u"time"_s)
+            QTest::sendKeyEvent(QTest::Press, splash, QKeySequence(input)[0].key(),
+                                input.size() == 1 ? input.toLower() : QString(), Qt::NoModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), handOvers, 10000);
+        QCOMPARE(dismissed.size(), dismissals);
+        if (splash && handOvers) {
+            QVERIFY(!splash->isVisible() && !splash->findChild<QTimer *>(u"timer"_s)->isActive());
+            QTest::mouseClick(splash, Qt::LeftButton);
+            QCOMPARE(finished.size(), 1);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(bool(splash), !handOvers && !dismissals); // gone once it ends, else still up
+        QVERIFY(!splash || splash->isVisible());
+    }
+
+    // The Update item, against a server of the test's own on 127.0.0.1.
+    void tellsTheOutcomeInOneBox_data()
+    {
+        QTest::addColumn<int>("version"); // the current one is 6; none: the page is missing
+        QTest::addColumn<QString>("box");
+        const QString download = QString::fromUtf8(BuildInfo::downloadPage);
+        QTest::newRow("newer") << 7 << u"New version available! Go to %1 to download it now!"_s.arg(download);
+        QTest::newRow("current") << 6 << u"You already have the current version!"_s;
+        QTest::newRow("failed") << 0 << u"Sorry, there was a problem with getting the version number..."_s;
+    }
+    // While the check runs the item waits, greyed, with a busy pointer over the window, which stays usable.
+    void tellsTheOutcomeInOneBox()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, box);
+        LocalHttpServer server(LocalHttpServer::hold());
+        app->control<UpdateCommand>(u"updater"_s)->setDocument(server.url());
+        app->trigger(u"update"_s);
+        QTRY_COMPARE(server.requestHeads().size(), 1);
+        QAction *item = app->window()->menuAction(u"update"_s);
+        QVERIFY(!item->isEnabled() && app->window()->cursor().shape() == Qt::BusyCursor);
+        QTest::mouseClick(app->control<QAbstractButton>(u"Option1_7"_s), Qt::LeftButton);
+        QVERIFY(app->control<QAbstractButton>(u"Option1_7"_s)->isChecked());
+
+        // A missing page's body, however new the number in it, is no answer.
+        server.answerHeld(version ? "200 OK" : "404 Not Found", QByteArray::number(version ? version : 7));
+        QTRY_VERIFY(!app->prompts.shown.isEmpty());
+        QTest::qWait(10); // room for a second box
+        QCOMPARE(app->prompts.said(), QStringList{u"Updater: "_s + box});
+        QVERIFY(item->isEnabled() && app->window()->cursor().shape() == Qt::ArrowCursor);
     }
 };
 

@@ -103,15 +103,37 @@ private slots:
     {
         QStringList ranges;
         for (int k = 0; k < Catalogue::sliderCount; ++k) {
-            const auto *slider = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
-            ranges << u"%1-%2/%3/%4"_s.arg(slider->minimum())
-                          .arg(slider->maximum())
-                          .arg(slider->singleStep())
-                          .arg(slider->pageStep());
+            const auto *s = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
+            ranges << QString::asprintf("%d-%d/%d/%d", s->minimum(), s->maximum(), s->singleStep(), s->pageStep());
         }
         QCOMPARE(ranges.join(u' '), u"0-1000/50/1000 0-4096/16/128 0-4096/16/128 50-1000/10/100 50-1000/10/100 "
                                     "100-5000/50/100 0-3000/50/100 0-100/1/10 1-100/5/10 1-100/5/10 1-30000/50/500 "
                                     "10000-50000/1000/5000 1-300/5/10 1-360/5/10"_s);
+    }
+
+    // A slider's tooltip shows the variable and the value at the handle, whether the pointer resting on the
+    // slider or a key brings it up (drags, page clicks and the wheel arrive as the same slider action as a key).
+    void slidersShowTheirValueAtTheHandle()
+    {
+        choices.change(Choices(), u"fresh"_s);
+        QSlider &slider = *tabs.findChild<QSlider *>(u"Slider_12"_s); // fps_max: 1..300, at 300
+        tabs.setCurrentIndex(int(Catalogue::Tab::Ping));
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        const QPoint middle(slider.width() / 2, slider.height() / 2);
+        QCursor::setPos(0, 0); // far from the handle
+        QHelpEvent hover(QEvent::ToolTip, middle, slider.mapToGlobal(middle));
+        for (const QString &tip : {u"fps_max 300"_s, u"fps_max 295"_s}) {
+            tip.endsWith(u"300"_s) ? void(QApplication::sendEvent(&slider, &hover))
+                                   : QTest::keyClick(&slider, Qt::Key_Left);
+            QTRY_COMPARE(QToolTip::text(), tip);
+            const QRect area(slider.mapToGlobal(QPoint()), slider.size()); // the handle, give or take its width:
+            const QPoint handle(area.left() + area.width() * (slider.value() - 1) / 299, area.center().y());
+            QList<QWidget *> tips = QApplication::topLevelWidgets();
+            tips.removeIf([](QWidget *w) { return !w->inherits("QTipLabel") || !w->isVisible(); });
+            QVERIFY(tips.size() == 1 && (tips[0]->pos() - handle).manhattanLength() < 40);
+        }
+        QToolTip::hideText();
     }
 };
 

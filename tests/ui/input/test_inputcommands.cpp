@@ -1,10 +1,9 @@
 #include "core/input/GameConfigFolder.h"
 #include "support/AppFixture.h"
 
-using namespace Qt::StringLiterals;
-
-// File, Open through the real window, the dialog scripted.
-class TestOpenCommand : public AppTest {
+// File, Open and the Presets menu through the real window, the dialog scripted, each preset item with its
+// file in the window's data folder.
+class TestInputCommands : public AppTest {
     Q_OBJECT
 private slots:
     void openReadsTheChosenConfigAndOffersItNextTime()
@@ -25,7 +24,6 @@ private slots:
         app->trigger(u"open"_s); // cancelled: nothing changes, nothing is said
         app->trigger(u"inst"_s); // cancelled
         QCOMPARE(app->changed(), u"cl_showfps=On mat_dxlevel=81 fov=90"_s);
-        QVERIFY(app->control<QAbstractButton>(u"Option1_33"_s)->isChecked());
 
         // Both config dialogs start in the game's folder until a file has been chosen in them; Save
         // offers the program's own name.
@@ -36,7 +34,28 @@ private slots:
         QCOMPARE(asked, (QStringList{u"Open a config||"_s + gameFolder, u"Open a config|"_s + config + u'|',
                                      u"Save the config|tunewick.cfg|"_s + gameFolder}));
     }
+
+    void eachItemAppliesItsOwnFileOrTellsWhyNot()
+    {
+        app->writeData(u"hfps.cst"_s, "3");
+        app->trigger(u"hfps"_s);
+        const QString applied = u"cl_phys_props_enable=Off"_s;
+        QVERIFY(app->prompts.shown.isEmpty() && app->changed() == applied);
+        const QStringList items{u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s};
+        const QStringList captions{u"High Quality"_s, u"Default"_s, u"High FPS"_s, u"Die Hard FPS"_s};
+        for (int i = 0; i < items.size(); ++i) {
+            // A fault in a later item keeps the earlier ones from being applied.
+            const QString path = app->writeData(items[i] + u".cst"_s, "1,2");
+            app->prompts.shown.clear();
+            app->trigger(items[i]);
+            QCOMPARE(app->prompts.said(),
+                     QStringList{captions[i]
+                                 + u": The preset file %1 was not applied.\nItem 2 (cl_ragdoll_physics_enable) "
+                                   u"must end in 1 (On) or 3 (Off)."_s.arg(QDir::toNativeSeparators(path))});
+            QCOMPARE(app->changed(), applied);
+        }
+    }
 };
 
-QTEST_MAIN(TestOpenCommand)
-#include "test_opencommand.moc"
+QTEST_MAIN(TestInputCommands)
+#include "test_inputcommands.moc"

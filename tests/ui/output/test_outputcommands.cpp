@@ -1,20 +1,40 @@
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
 #include "support/AppFixture.h"
+#include "support/Files.h"
 
-using namespace Qt::StringLiterals;
-
-// File, Save through the real window, the dialog and boxes scripted.
-class TestSave : public AppTest {
+// Options, Preview and File, Save through the real window, the dialog and boxes scripted.
+class TestOutputCommands : public AppTest {
     Q_OBJECT
 
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QWidget *preview() { return AppFixture::shownWindows(u"preview"_s).value(0); }
+    static QPlainTextEdit *text() { return preview()->findChild<QPlainTextEdit *>(u"txtprv"_s); }
+    static QString showfpsLine() { return text()->toPlainText().split(u'\n').value(4 + 33); }
 
 private slots:
+    // Each Preview shows the current choices, in the window already open, over what was typed there;
+    // Escape closes the window (its button closes it in the main window's test of repeated commands).
+    void previewShowsTheCurrentChoicesAndEscapeClosesIt()
+    {
+        app->trigger(u"prv"_s);
+        QWidget *first = preview();
+        QVERIFY(first && QTest::qWaitForWindowActive(first));
+        QCOMPARE(QApplication::focusWidget(), first->findChild<QPushButton *>(u"close"_s));
+        QCOMPARE(text()->textCursor().position(), 0);
+        QCOMPARE(showfpsLine(), u"cl_showfps "_s + app->window()->tables().defval[33]);
+        text()->appendPlainText(u"typed by the user"_s);
+
+        app->click(u"Option1_33"_s);
+        app->trigger(u"prv"_s);
+        QCOMPARE(preview(), first);
+        QCOMPARE(showfpsLine(), u"cl_showfps 1"_s);
+        QVERIFY(!text()->toPlainText().contains(u"typed by the user"_s));
+        QCOMPARE(text()->textCursor().position(), 0);
+
+        QTest::keyClick(first->findChild<QPushButton *>(u"close"_s), Qt::Key_Escape);
+        QTRY_VERIFY(!preview());
+    }
+
     // Success and a cancelled dialog say nothing; a failure names the file and the reason. With "All
     // Files" selected the name is kept as typed.
     void saveWritesTheChoicesUnderTheNameAsTypedOrTellsWhyNot()
@@ -30,43 +50,39 @@ private slots:
         QCOMPARE(app->prompts.said().mid(3),
                  QStringList{u"Save the config: The config could not be saved to %1:\nNo "
                              u"such file or directory"_s.arg(QDir::toNativeSeparators(missing))});
-        QCOMPARE(contents(path), composeFileText(app->window()->choices().value())); // as typed, no suffix added
+        QCOMPARE(fileBytes(path), composeFileText(app->window()->choices().value())); // as typed, no suffix added
     }
 
     // Update is offered only for a file it can update, and only when something was set in this window;
-    // the question names what it writes. The default answer is the one that loses nothing.
+    // the question names what it writes. The default answer is the one that loses nothing. Update keeps the
+    // file and changes what was set, Replace writes the choices alone, Cancel keeps the file as it was.
     void anExistingFileIsUpdatedReplacedOrKept_data()
     {
         QTest::addColumn<QByteArray>("existing");
         QTest::addColumn<QString>("set"); // "click", "preset" or nothing
         QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("saved");     // the old file, the choices alone, the old file updated
         QTest::addColumn<QString>("typed"); // with the .cfg filter selected
         QTest::addColumn<QString>("said");  // the question's second paragraph, or its opening
         const QByteArray config = "echo an older config\r\n";
         const QString two = u"Update keeps the file and writes only the 2 settings you set in this window: "
                             u"cl_showfps, fov."_s;
-        QTest::newRow("Update keeps its lines") << config << u"click"_s << 0 << 2 << u"mytweaks.cfg"_s << two;
-        QTest::newRow("Replace") << config << u"click"_s << 1 << 1 << u"mytweaks.cfg"_s << two;
-        QTest::newRow("Cancel") << config << u"click"_s << 2 << 0 << u"mytweaks.cfg"_s << two;
-        QTest::newRow("a preset, more than ten names")
-            << config << u"preset"_s << 2 << 0 << u"mytweaks.cfg"_s
+        QTest::newRow("a preset, more than ten names, Cancel")
+            << config << u"preset"_s << 2 << u"mytweaks.cfg"_s
             << u"Update keeps the file and writes only the 51 settings you set in this window: "
                u"cl_phys_props_enable, cl_ragdoll_physics_enable, cl_show_splashes, cl_smooth, cl_c4dynamiclight, "
                u"cl_ejectbrass, cl_ragdoll_collide, cl_show_bloodspray, fog_enable, fog_enable_water_fog and 41 more."_s;
-        QTest::newRow("nothing set, Replace") << config << QString() << 0 << 1 << u"mytweaks.cfg"_s
+        QTest::newRow("nothing set, Replace") << config << QString() << 0 << u"mytweaks.cfg"_s
                                               << u"Nothing was set in this window, so Update would change nothing."_s;
         QTest::newRow("binary file, Cancel")
-            << "fov\0"_ba << u"click"_s << 1 << 0 << u"mytweaks.cfg"_s << u"cannot be updated: it holds binary data."_s;
-        QTest::newRow("typed without .cfg, Update") << config << u"click"_s << 0 << 2 << u"mytweaks"_s << two;
-        QTest::newRow("typed with a final dot, Replace") << config << u"click"_s << 1 << 1 << u"mytweaks."_s << two;
+            << "fov\0"_ba << u"click"_s << 1 << u"mytweaks.cfg"_s << u"cannot be updated: it holds binary data."_s;
+        QTest::newRow("typed without .cfg, Update") << config << u"click"_s << 0 << u"mytweaks"_s << two;
+        QTest::newRow("typed with a final dot, Replace") << config << u"click"_s << 1 << u"mytweaks."_s << two;
     }
     void anExistingFileIsUpdatedReplacedOrKept()
     {
         QFETCH(QByteArray, existing);
         QFETCH(QString, set);
         QFETCH(int, answer);
-        QFETCH(int, saved);
         QFETCH(QString, typed);
         QFETCH(QString, said);
         if (set == u"click"_s) {
@@ -88,8 +104,10 @@ private slots:
         QCOMPARE(asked.answers.join(u' ') + u'/' + QString::number(asked.defaultAnswer),
                  updatable ? u"Update Replace Cancel/0"_s : u"Replace Cancel/1"_s);
         const Choices &choices = app->window()->choices().value();
-        QCOMPARE(contents(target), (QByteArrayList{existing, composeFileText(choices),
-                                                   ConfigUpdate::updateText(existing, choices)}[saved]));
+        const QString chosen = asked.answers.value(answer);
+        QCOMPARE(fileBytes(target), chosen == u"Update"_s    ? ConfigUpdate::updateText(existing, choices)
+                                    : chosen == u"Replace"_s ? composeFileText(choices)
+                                                             : existing);
     }
 
     // In the game's folder, config.cfg and a new file of another name are explained first, and may go to
@@ -122,11 +140,11 @@ private slots:
                               u"typed in the console or written into a config the game runs. "
                               u"[Save to autoexec.cfg|Save as mine.cfg|Cancel]"_s}));
         const QByteArray composed = composeFileText(app->window()->choices().value());
-        QCOMPARE(contents(folder + u"autoexec.cfg"_s), composed);
-        QCOMPARE(contents(folder + u"mine.cfg"_s), composed);
+        QCOMPARE(fileBytes(folder + u"autoexec.cfg"_s), composed);
+        QCOMPARE(fileBytes(folder + u"mine.cfg"_s), composed);
         QVERIFY(!QFile::exists(folder + u"config.cfg"_s) && !QFile::exists(folder + u"tunewick.cfg"_s));
     }
 };
 
-QTEST_MAIN(TestSave)
-#include "test_savecommand.moc"
+QTEST_MAIN(TestOutputCommands)
+#include "test_outputcommands.moc"
