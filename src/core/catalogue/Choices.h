@@ -31,7 +31,6 @@ public:
 
     // Every setter marks its setting as set, even when the value stays the same.
     bool isSet(int setting) const { return m_set.test(static_cast<size_t>(setting)); }
-    bool anySet() const { return m_set.any(); }
 
     bool operator==(const Choices &) const = default;
 

@@ -30,20 +30,23 @@ private slots:
     // the others stay unmarked. Values compare with their marks.
     void settersMarkTheirSettingAlone()
     {
+        const auto setPlaces = [](const Choices &choices) {
+            QStringList set;
+            for (int place = 0; place < Catalogue::settingCount; ++place) {
+                if (choices.isSet(place))
+                    set << QString::number(place);
+            }
+            return set.join(u' ');
+        };
         const Choices fresh;
-        QVERIFY(!fresh.anySet());
+        QCOMPARE(setPlaces(fresh), QString());
         Choices changed;
         changed.setSwitch(3, SwitchState::Default);
         QVERIFY(changed != fresh);
         changed.setSwitch(2, SwitchState::Off);
         changed.setSliderValue(Catalogue::firstSliderSetting, fresh.sliderValue(Catalogue::firstSliderSetting));
         changed.setDxMember(4);
-        QStringList set;
-        for (int place = 0; place < Catalogue::settingCount; ++place) {
-            if (changed.isSet(place))
-                set << QString::number(place);
-        }
-        QCOMPARE(set.join(u' '), u"2 3 37 38"_s);
+        QCOMPARE(setPlaces(changed), u"2 3 37 38"_s);
     }
 };
 
