@@ -75,7 +75,7 @@ private:
         case Catalogue::Kind::Slider:
             return QByteArray::number(setting.slider.min + below(setting.slider.max - setting.slider.min + 1));
         case Catalogue::Kind::DirectX:
-            return QByteArray::number(Catalogue::dxLevels[below(Catalogue::dxLevelCount)]);
+            return QByteArray::number(Catalogue::dxLevels[below(int(Catalogue::dxLevels.size()))].level);
         }
         return {};
     }

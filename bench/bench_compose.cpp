@@ -19,7 +19,7 @@ Choices presetChoices()
         PresetFile::apply(*steps, rows);
     else
         qFatal("cannot read the preset");
-    rows.setDxMember(3);
+    rows.setDxLevel(80);
     return rows;
 }
 

@@ -5,7 +5,7 @@ CurrentChoices::CurrentChoices(QObject *parent)
 {
 }
 
-void CurrentChoices::change(const Choices &value, const QString &name, std::optional<int> slider)
+void CurrentChoices::change(const Choices &value, const QString &name, std::optional<Catalogue::SettingId> slider)
 {
     if (value == m_value)
         return;

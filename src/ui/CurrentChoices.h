@@ -20,7 +20,7 @@ public:
     // Takes a new value from an edit or a command; `name` says what it did, for Undo. A value equal to
     // the current one, its record of what was set included, changes nothing and adds no step. Changes
     // of one slider in a row are one step.
-    void change(const Choices &value, const QString &name, std::optional<int> slider = std::nullopt);
+    void change(const Choices &value, const QString &name, std::optional<Catalogue::SettingId> slider = std::nullopt);
     void undo();
     void redo();
 

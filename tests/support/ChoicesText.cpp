@@ -1,6 +1,7 @@
 #include "support/ChoicesText.h"
 
 #include "core/catalogue/CatalogueText.h"
+#include "core/catalogue/ValueRule.h"
 #include "core/input/ConfigReader.h"
 
 #include <QRandomGenerator>
@@ -11,22 +12,14 @@ QStringList changedSettings(const Choices &choices)
 {
     const Choices start;
     QStringList changed;
-    for (int place = 0; place < Catalogue::settingCount; ++place) {
-        const QString name = toQString(Catalogue::setting(place).name);
-        switch (Catalogue::setting(place).kind) {
-        case Catalogue::Kind::ThreeState:
-            if (choices.switchState(place) != start.switchState(place))
-                changed << name + (choices.switchState(place) == SwitchState::On ? u"=On"_s : u"=Off"_s);
-            break;
-        case Catalogue::Kind::Slider:
-            if (choices.sliderValue(place) != start.sliderValue(place))
-                changed << name + u'=' + QString::number(choices.sliderValue(place));
-            break;
-        case Catalogue::Kind::DirectX:
-            if (choices.dxMember())
-                changed << name + u'=' + QString::number(Catalogue::dxLevels.at(size_t(*choices.dxMember())));
-            break;
-        }
+    for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
+        const SettingValue &value = choices.value(setting);
+        if (value == start.value(setting))
+            continue;
+        // A level by its number, as a config gives it; the rest as the window shows them.
+        const QString shown = std::holds_alternative<DxSelection>(value) ? QString::fromLatin1(*ValueRule::fileText(value))
+                                                                         : ValueRule::shownWords(value);
+        changed << toQString(Catalogue::setting(setting).name) + u'=' + shown;
     }
     return changed;
 }
@@ -35,18 +28,18 @@ Choices randomChoices(quint32 seed)
 {
     QRandomGenerator random(seed);
     Choices choices;
-    for (int place = 0; place < Catalogue::settingCount; ++place) {
+    for (const Catalogue::SettingId id : Catalogue::allSettings()) {
         if (random.bounded(4) == 0)
             continue; // left as a fresh window has it, and not set
-        const Catalogue::Setting &setting = Catalogue::setting(place);
+        const Catalogue::Setting &setting = Catalogue::setting(id);
         if (setting.kind == Catalogue::Kind::ThreeState) {
-            choices.setSwitch(place, static_cast<SwitchState>(random.bounded(3)));
+            choices.setSwitch(id, static_cast<SwitchState>(random.bounded(3)));
         } else if (setting.kind == Catalogue::Kind::Slider) {
             const Catalogue::SliderRange &range = setting.slider;
             const std::array values{range.min, range.max, int(random.bounded(range.min, range.max + 1))};
-            choices.setSliderValue(place, values.at(random.bounded(3)));
+            choices.setSliderValue(id, values.at(random.bounded(3)));
         } else {
-            choices.setDxMember(int(random.bounded(Catalogue::dxLevelCount)));
+            choices.setDxLevel(Catalogue::dxLevels.at(random.bounded(int(Catalogue::dxLevels.size()))).level);
         }
     }
     return choices;

@@ -5,6 +5,12 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+// A setting by its console name, as tests name them.
+inline Catalogue::SettingId named(std::string_view name)
+{
+    return Catalogue::findSetting(name).value();
+}
+
 // Every setting that differs from a fresh window, as "name=state" (On, Off, a slider's value, a
 // DirectX level), in the catalogue's order. Two sets of choices are equal exactly when these are.
 QStringList changedSettings(const Choices &choices);

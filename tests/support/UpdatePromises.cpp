@@ -1,9 +1,10 @@
 #include "support/UpdatePromises.h"
 
 #include "core/catalogue/Choices.h"
+#include "core/catalogue/ValueRule.h"
 #include "core/input/ConfigCommands.h"
+#include "core/input/ConfigReader.h"
 #include "core/output/ConfigText.h"
-#include "support/ChoicesText.h"
 
 #include <QMap>
 #include <QSet>
@@ -32,8 +33,8 @@ QByteArray withoutLastValues(QByteArrayView bytes, const QSet<int> &written, QSe
 {
     QMap<int, std::pair<qint64, qint64>> last;
     ConfigCommands commands([&](const ConfigCommands::Command &command) {
-        if (written.contains(command.setting))
-            last[command.setting] = {command.begin, command.end};
+        if (written.contains(command.setting.place()))
+            last[command.setting.place()] = {command.begin, command.end};
     });
     commands.feed(bytes);
     commands.finish();
@@ -56,7 +57,7 @@ QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, con
     const QList<SettingLine> written = settingLinesSetInWindow(window);
     QSet<int> places, named, again;
     for (const SettingLine &setting : written)
-        places.insert(setting.setting);
+        places.insert(setting.setting.place());
     const QList<QByteArray> kept = splitLines(withoutLastValues(existing, places, named));
     const QList<QByteArray> lines = splitLines(withoutLastValues(updated, places, again));
     if (existing.startsWith(byteOrderMark) != updated.startsWith(byteOrderMark))
@@ -65,27 +66,21 @@ QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, con
         return u"a byte besides the values of the last commands of written settings changed"_s;
     QList<QByteArray> added;
     for (const SettingLine &setting : written) {
-        if (!named.contains(setting.setting))
-            added << setting.text.toLatin1();
+        if (!named.contains(setting.setting.place()))
+            added << setting.text();
     }
     if (splitLines(updated).sliced(kept.size()) != added)
         return u"not one line added for each setting no command names"_s;
 
-    // Opened over choices that differ from the window in every setting it writes.
+    // Opened, the last command naming each written setting gives the window's value.
     Choices opened;
-    for (int place = 0; place < Catalogue::settingCount; ++place) {
-        const Catalogue::Setting &setting = Catalogue::setting(place);
-        if (setting.kind == Catalogue::Kind::ThreeState)
-            opened.setSwitch(place, window.switchState(place) == SwitchState::On ? SwitchState::Off : SwitchState::On);
-        else if (setting.kind == Catalogue::Kind::Slider)
-            opened.setSliderValue(place, window.sliderValue(place) == setting.slider.min ? setting.slider.max
-                                                                                         : setting.slider.min);
-    }
-    opened.setDxMember((window.dxMember().value_or(0) + 1) % Catalogue::dxLevelCount);
-    const QList<SettingLine> got = fileSettingLines(openedConfig(updated, opened));
+    ConfigReader reader(opened);
+    reader.feed(updated);
+    reader.finish();
     for (const SettingLine &setting : written) {
-        if (std::none_of(got.cbegin(), got.cend(), [&](const SettingLine &line) { return line.text == setting.text; }))
-            return u"opened, not "_s + setting.text;
+        const auto &last = reader.lastValues()[size_t(setting.setting.place())];
+        if (!last || ValueRule::read(setting.setting, last->text, last->longer).taken != window.value(setting.setting))
+            return u"opened, not "_s + QString::fromLatin1(setting.text());
     }
     return {};
 }

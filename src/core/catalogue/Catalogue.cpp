@@ -82,10 +82,10 @@ constexpr bool rowsInPlace()
 {
     for (int place = 0; place < settingCount; ++place) {
         const Setting &s = table[static_cast<size_t>(place)];
-        const bool inPlace = place < directXSetting ? s.kind == Kind::ThreeState && s.rowIndex == place
-                             : place == directXSetting
-                                 ? s.kind == Kind::DirectX && s.rowIndex == noRowIndex
-                                 : s.kind == Kind::Slider && s.rowIndex == firstSliderRow + place - firstSliderSetting;
+        const int dx = directXSetting.place();
+        const bool inPlace = place < dx    ? s.kind == Kind::ThreeState && s.rowIndex == place
+                             : place == dx ? s.kind == Kind::DirectX && s.rowIndex == noRowIndex
+                                           : s.kind == Kind::Slider && s.rowIndex == firstSliderRow + place - dx - 1;
         if (!inPlace)
             return false;
     }
@@ -142,13 +142,13 @@ std::span<const Setting> settings()
     return table;
 }
 
-const Setting &setting(int place)
+const Setting &setting(SettingId id)
 {
-    assert(place >= 0 && place < settingCount);
-    return table[static_cast<size_t>(place)];
+    assert(id.place() >= 0 && id.place() < settingCount);
+    return table[static_cast<size_t>(id.place())];
 }
 
-std::optional<int> findSetting(std::string_view name)
+std::optional<SettingId> findSetting(std::string_view name)
 {
     if (name.size() > longestNameSize)
         return std::nullopt;
@@ -156,7 +156,20 @@ std::optional<int> findSetting(std::string_view name)
         std::find_if(table.begin(), table.end(), [name](const Setting &s) { return sameName(s.name, name); });
     if (it == table.end())
         return std::nullopt;
-    return static_cast<int>(it - table.begin());
+    return SettingId(static_cast<int>(it - table.begin()));
+}
+
+// The slider rows follow the DirectX row.
+SettingId sliderSetting(int k)
+{
+    assert(k >= 0 && k < sliderCount);
+    return SettingId(directXSetting.place() + 1 + k);
+}
+
+int sliderNumber(SettingId slider)
+{
+    assert(setting(slider).kind == Kind::Slider);
+    return slider.place() - directXSetting.place() - 1;
 }
 
 std::string_view tabCaption(Tab tab)
@@ -164,12 +177,12 @@ std::string_view tabCaption(Tab tab)
     return tabCaptions[static_cast<size_t>(tab)];
 }
 
-std::optional<int> dxMemberForLevel(int level)
+std::optional<std::string_view> dxCaption(int level)
 {
-    const auto it = std::find(dxLevels.begin(), dxLevels.end(), level);
+    const auto it = std::find_if(dxLevels.begin(), dxLevels.end(), [level](const DxLevel &dx) { return dx.level == level; });
     if (it == dxLevels.end())
         return std::nullopt;
-    return static_cast<int>(it - dxLevels.begin());
+    return it->caption;
 }
 
 } // namespace Catalogue

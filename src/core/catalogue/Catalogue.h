@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 
 // The fixed set of console variables the main window offers, one entry per setting.
 namespace Catalogue {
@@ -27,10 +28,23 @@ struct SliderRange {
 
 inline constexpr int noRowIndex = -1;
 
-// A setting is known everywhere by its place in settings(); the description file keeps its three
-// lines in the slot of the same number.
+// A setting of the catalogue, known by its place in settings(). The description file keeps its
+// three lines in the slot of the same number, and the player's choices hold its value there.
+class SettingId {
+public:
+    constexpr explicit SettingId(int place)
+        : m_place(place)
+    {
+    }
+    constexpr int place() const { return m_place; }
+    constexpr bool operator==(const SettingId &) const = default;
+
+private:
+    int m_place;
+};
+
 struct Setting {
-    int rowIndex;          // control-array index of its controls; noRowIndex for the DirectX row
+    int rowIndex;          // the number in its controls' object names; noRowIndex for the DirectX row
     std::string_view name; // console variable name, the caption of the row's label
     Tab tab;
     Kind kind;
@@ -43,27 +57,49 @@ inline constexpr int sliderCount = 14;     // rows 90..103
 inline constexpr int firstSliderRow = 90;
 inline constexpr int settingCount = threeStateCount + sliderCount + 1;
 inline constexpr int descriptionSlotCount = settingCount;
-inline constexpr int directXSetting = threeStateCount; // the DirectX row's place
-inline constexpr int firstSliderSetting = threeStateCount + 1;
+inline constexpr SettingId directXSetting{threeStateCount};
 
 inline constexpr std::string_view dxName = "mat_dxlevel";
-inline constexpr int dxLevelCount = 6;
-inline constexpr std::array<int, dxLevelCount> dxLevels = {50, 60, 70, 80, 81, 90};
-inline constexpr std::array<std::string_view, dxLevelCount> dxCaptions = {"DirectX 5.0", "DirectX 6.0", "DirectX 7.0",
-                                                                          "DirectX 8.0", "DirectX 8.1", "DirectX 9.0"};
-inline constexpr int dxResetMember = 5;
+// The levels the DirectX row offers, in its order, with their captions.
+struct DxLevel {
+    int level;
+    std::string_view caption;
+};
+inline constexpr std::array<DxLevel, 6> dxLevels = {{{50, "DirectX 5.0"},
+                                                     {60, "DirectX 6.0"},
+                                                     {70, "DirectX 7.0"},
+                                                     {80, "DirectX 8.0"},
+                                                     {81, "DirectX 8.1"},
+                                                     {90, "DirectX 9.0"}}};
+inline constexpr int dxResetLevel = 90;
 
 // All 52 settings: three-state rows 0..36, the DirectX row, slider rows 90..103.
 std::span<const Setting> settings();
-const Setting &setting(int place);
+const Setting &setting(SettingId id);
 
-// The place of the setting with this name; letter case does not count, as in the game's console.
-std::optional<int> findSetting(std::string_view name);
+template<std::size_t... Place> constexpr std::array<SettingId, sizeof...(Place)> settingIds(std::index_sequence<Place...>)
+{
+    return {SettingId(int(Place))...};
+}
+inline constexpr std::array<SettingId, settingCount> allSettingIds = settingIds(std::make_index_sequence<settingCount>());
+
+// Every setting, in the catalogue's order.
+constexpr const std::array<SettingId, settingCount> &allSettings()
+{
+    return allSettingIds;
+}
+
+// The setting with this name; letter case does not count, as in the game's console.
+std::optional<SettingId> findSetting(std::string_view name);
 inline constexpr int longestNameSize = 29; // mat_show_texture_memory_usage
+
+// Slider k (0..13) of the slider rows, as sldef.cst and the sliders' object names number them.
+SettingId sliderSetting(int k);
+int sliderNumber(SettingId slider);
 
 std::string_view tabCaption(Tab tab);
 
-// The DirectX member whose level is `level`, if any.
-std::optional<int> dxMemberForLevel(int level);
+// The caption of a DirectX level the row offers; nothing for any other number.
+std::optional<std::string_view> dxCaption(int level);
 
 } // namespace Catalogue

@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-void ChoicesHistory::record(const Choices &before, const QString &name, std::optional<int> slider)
+void ChoicesHistory::record(const Choices &before, const QString &name, std::optional<Catalogue::SettingId> slider)
 {
     m_redo.clear();
     if (slider && slider == m_openSlider)

@@ -13,7 +13,7 @@ class ChoicesHistory {
 public:
     // `before` became something else through the change `name`. A change of the same slider as the
     // step before it, with nothing else between, joins that step.
-    void record(const Choices &before, const QString &name, std::optional<int> slider = std::nullopt);
+    void record(const Choices &before, const QString &name, std::optional<Catalogue::SettingId> slider = std::nullopt);
 
     bool canUndo() const { return !m_undo.isEmpty(); }
     bool canRedo() const { return !m_redo.isEmpty(); }
@@ -37,5 +37,5 @@ private:
 
     QList<Step> m_undo;
     QList<Step> m_redo;
-    std::optional<int> m_openSlider; // the slider whose changes still join the last step
+    std::optional<Catalogue::SettingId> m_openSlider; // the slider whose changes still join the last step
 };

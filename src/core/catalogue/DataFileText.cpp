@@ -1,8 +1,10 @@
 #include "core/catalogue/DataFileText.h"
 
-#include <QFile>
+#include "core/input/OutsideFile.h"
 
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 namespace DataFileText {
 namespace {
@@ -98,23 +100,12 @@ Lines splitLines(QByteArrayView bytes, int maxLines)
 
 Lines readLines(const QString &path, int maxLines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Lines failed;
-        failed.error = file.errorString();
-        return failed;
-    }
     LineCollector collector(maxLines);
-    char buffer[4096];
-    for (;;) {
-        const qint64 got = file.read(buffer, sizeof buffer);
-        if (got < 0) {
-            Lines failed;
-            failed.error = file.errorString();
-            return failed;
-        }
-        if (got == 0 || !collector.feed(QByteArrayView(buffer, got)))
-            break;
+    if (const auto failure = OutsideFile::stream(path, [&](QByteArrayView chunk) { return collector.feed(chunk); })) {
+        Lines failed;
+        failed.error = failure->why == OutsideFile::Failure::Why::NotOrdinary ? u"it is not an ordinary file"_s
+                                                                                : failure->systemText;
+        return failed;
     }
     return collector.finish();
 }

@@ -7,13 +7,13 @@ using namespace Qt::StringLiterals;
 
 namespace RowActions {
 
-QString descriptionText(const StartupTables &tables, int setting)
+QString descriptionText(const StartupTables &tables, Catalogue::SettingId setting)
 {
-    const auto &lines = tables.desc.at(setting);
+    const auto &lines = tables.desc.at(static_cast<size_t>(setting.place()));
     return lines[0] + u"\r\n"_s + lines[1] + u"\r\n"_s + lines[2];
 }
 
-void reset(Choices &choices, const StartupTables &tables, int setting)
+void reset(Choices &choices, const StartupTables &tables, Catalogue::SettingId setting)
 {
     switch (Catalogue::setting(setting).reset) {
     case Catalogue::Reset::On:
@@ -27,7 +27,7 @@ void reset(Choices &choices, const StartupTables &tables, int setting)
             choices.setSliderValue(setting, *value);
         return;
     case Catalogue::Reset::DirectX90:
-        choices.setDxMember(Catalogue::dxResetMember);
+        choices.setDxLevel(Catalogue::dxResetLevel);
         return;
     }
 }

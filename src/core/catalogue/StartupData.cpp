@@ -59,13 +59,16 @@ void readSliderDefaults(const QString &dataFolder, StartupTables &tables, QList<
         problems);
     if (!lines)
         return; // already reported; every slider then keeps its place
-    for (qsizetype k = 0; k < lines->size(); ++k)
-        tables.sldef[k] = lines->at(k);
+    // The file holds the sliders' entries in their order, the first slider's on line 1.
+    for (int k = 0; k < int(lines->size()); ++k)
+        tables.sldef[static_cast<size_t>(Catalogue::sliderSetting(k).place())] = lines->at(k);
     for (int k = 0; k < Catalogue::sliderCount; ++k) {
-        if (sliderResetValue(tables, Catalogue::firstSliderSetting + k))
+        const Catalogue::SettingId slider = Catalogue::sliderSetting(k);
+        if (sliderResetValue(tables, slider))
             continue;
-        const Catalogue::Setting &setting = Catalogue::setting(Catalogue::firstSliderSetting + k);
-        const QString entry = k < lines->size() ? u"\"%1\""_s.arg(tables.sldef[k]) : u"missing"_s;
+        const Catalogue::Setting &setting = Catalogue::setting(slider);
+        const QString entry =
+            k < lines->size() ? u"\"%1\""_s.arg(tables.sldef[static_cast<size_t>(slider.place())]) : u"missing"_s;
         // One pass, so that a "%" in the entry is never taken for a place holder.
         problems.append({path, u"line %1 (%2) is %3, not a whole number from %4 to %5; its \"D\" button leaves "
                                u"the slider as it is."_s.arg(QString::number(k + 1), toQString(setting.name), entry,
@@ -98,12 +101,10 @@ Result readStartupTables(const QString &dataFolder)
     return result;
 }
 
-std::optional<int> sliderResetValue(const StartupTables &tables, int setting)
+std::optional<int> sliderResetValue(const StartupTables &tables, Catalogue::SettingId slider)
 {
-    // The file holds the sliders' entries in their order, the first slider's on line 1.
-    const std::optional<std::int32_t> value =
-        NumberText::toWhole32(tables.sldef.at(setting - Catalogue::firstSliderSetting));
-    const Catalogue::SliderRange &range = Catalogue::setting(setting).slider;
+    const std::optional<std::int32_t> value = NumberText::toWhole32(tables.sldef.at(static_cast<size_t>(slider.place())));
+    const Catalogue::SliderRange &range = Catalogue::setting(slider).slider;
     if (!value || *value < range.min || *value > range.max)
         return std::nullopt;
     return *value;

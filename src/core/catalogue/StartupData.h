@@ -31,8 +31,8 @@ struct Result {
 // empty; lines beyond a table's last entry are never read into it.
 [[nodiscard]] Result readStartupTables(const QString &dataFolder);
 
-// The reset value of the slider at place `setting`: its sldef entry as a whole number within its range.
-std::optional<int> sliderResetValue(const StartupTables &tables, int setting);
+// The reset value of a slider: its sldef entry as a whole number within its range.
+std::optional<int> sliderResetValue(const StartupTables &tables, Catalogue::SettingId slider);
 
 // The text that tells the user about the problems, one line per problem.
 QString problemReport(const QList<Problem> &problems);

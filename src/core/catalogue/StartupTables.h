@@ -13,8 +13,8 @@ struct StartupTables {
 
     // Three lines per description slot.
     std::array<std::array<QString, descLines>, Catalogue::descriptionSlotCount> desc;
-    // Reset value text of slider k.
-    std::array<QString, Catalogue::sliderCount> sldef;
+    // Reset value text of each slider, at its setting's place.
+    std::array<QString, Catalogue::settingCount> sldef;
     // Value text of three-state row i while it is in Default (entries 0..36 are used).
     std::array<QString, defvalEntries> defval;
 };

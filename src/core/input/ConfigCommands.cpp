@@ -91,9 +91,9 @@ void ConfigCommands::takeInCommand(char byte, qint64 offset)
         [[fallthrough]];
     case Phase::Name:
         if (isBlank(byte)) {
-            const std::optional<int> found = Catalogue::findSetting(std::string_view(m_name.data(), m_nameSize));
+            const auto found = Catalogue::findSetting(std::string_view(m_name.data(), m_nameSize));
             m_phase = found ? Phase::BeforeValue : Phase::PassOver;
-            m_setting = found.value_or(0);
+            m_setting = found.value_or(m_setting);
         } else if (m_nameSize == qsizetype(m_name.size())) {
             m_phase = Phase::PassOver; // longer than any setting's name
         } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/Catalogue.h"
+#include "core/catalogue/ValueRule.h"
 
 #include <QByteArrayView>
 
@@ -24,11 +25,11 @@
 class ConfigCommands {
 public:
     // Longer values are never numbers; only their start is kept.
-    static constexpr qsizetype keptValueSize = 64;
+    static constexpr qsizetype keptValueSize = ValueRule::longestNumber;
 
     // A command that names a setting of the catalogue and has a value part.
     struct Command {
-        int setting;          // its place in the catalogue
+        Catalogue::SettingId setting;
         QByteArrayView value; // one double quote off each end; at most keptValueSize bytes
         bool longer;          // the value was longer than keptValueSize bytes; `value` is its start
         qint64 begin;         // the value part in the stream, quotes included: its first byte,
@@ -67,7 +68,7 @@ private:
     Phase m_phase = Phase::BeforeName;
     std::array<char, Catalogue::longestNameSize> m_name{};
     qsizetype m_nameSize = 0;
-    int m_setting = 0;
+    Catalogue::SettingId m_setting{0};
     // The value part's first bytes: enough for keptValueSize bytes between two quotes.
     std::array<char, keptValueSize + 2> m_value{};
     qint64 m_valueBegin = 0;

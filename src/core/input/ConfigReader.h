@@ -14,9 +14,8 @@ class Choices;
 class QIODevice;
 
 // Reads a console config as the game's console does (ConfigCommands) and merges into a set of choices
-// the values the window can hold: any number for a switch (1 is On, anything else Off), a whole
-// number within a slider's range (rounded), an exact DirectX level. Any text is accepted: a value the
-// window cannot hold changes nothing, and the last command that sets a setting wins.
+// the values the window can hold, as ValueRule reads them. Any text is accepted: a value the window
+// cannot hold changes nothing, and the last command that sets a setting wins.
 //
 // The text is taken in chunks, in one pass, in memory of a small constant size.
 class ConfigReader {
@@ -25,7 +24,9 @@ public:
     struct LastValue {
         QByteArray text; // trimmed, one double quote off each end, at most ConfigCommands::keptValueSize bytes
         bool longer;     // the value was longer than `text`
+        bool exact;      // the window shows exactly this value
     };
+    using LastValues = std::array<std::optional<LastValue>, Catalogue::settingCount>;
 
     explicit ConfigReader(Choices &choices);
     ConfigReader(const ConfigReader &) = delete;
@@ -38,20 +39,14 @@ public:
 
     // Per setting, after finish(): the last value given to it, whether the window could hold it or
     // not; nothing when no command named the setting with a value part.
-    const std::array<std::optional<LastValue>, Catalogue::settingCount> &lastValues() const { return m_lastValues; }
+    const LastValues &lastValues() const { return m_lastValues; }
 
-    // Gives the command's setting the command's value, when the window can hold it.
-    static void take(Choices &choices, const ConfigCommands::Command &command);
-
-    // Reads the device to its end.
-    void read(QIODevice &device);
-    // Reads the file at path. Only an ordinary file is opened: a named pipe would wait for ever for a
-    // writer and a device such as /dev/zero never ends. False, with nothing read, for any other path
-    // and for a file that cannot be opened.
+    // Reads the file at path to its end, streaming it; false, with nothing read, when it is no
+    // ordinary file or cannot be opened.
     bool readFile(const QString &path);
 
 private:
     Choices &m_choices;
     ConfigCommands m_commands;
-    std::array<std::optional<LastValue>, Catalogue::settingCount> m_lastValues;
+    LastValues m_lastValues;
 };

@@ -1,9 +1,9 @@
 #include "core/input/GameConfigFolder.h"
 
 #include "core/input/KeyValues.h"
+#include "core/input/OutsideFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
@@ -23,18 +23,10 @@ bool isNumber(const QString &text)
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
-// Only an ordinary file is opened: opening a named pipe would wait for a writer, and a device
-// may never end.
+// A list that cannot be read whole lists no libraries.
 QByteArray readLibraryList(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > maxLibraryListSize)
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
-        return {};
-    QByteArray text = file.read(maxLibraryListSize + 1);
-    return text.size() > maxLibraryListSize ? QByteArray() : text;
+    return OutsideFile::readAll(path, maxLibraryListSize).bytes;
 }
 
 } // namespace

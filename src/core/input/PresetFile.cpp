@@ -5,7 +5,7 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/NumberText.h"
 
-#include <QFile>
+#include "core/input/OutsideFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,9 +18,10 @@ bool isLineEnd(QChar c)
 }
 
 // The items skip the DirectX level, which sits between the switches and the sliders.
-int settingOfItem(int item)
+Catalogue::SettingId settingOfItem(int item)
 {
-    return item < Catalogue::directXSetting ? item : item + 1;
+    const int dx = Catalogue::directXSetting.place();
+    return Catalogue::SettingId(item < dx ? item : item + 1);
 }
 
 // "Item 6 (cl_ejectbrass)": counted from 1 for the reader, with the setting it sets.
@@ -100,17 +101,15 @@ std::variant<Step, Problem> readItem(int number, const QString &item)
     if (!value)
         return problem(number, u"does not hold a whole number from -32768 to 32767."_s);
 
-    Step step{settingOfItem(number), SwitchState::Default, 0};
-    if (number < Catalogue::threeStateCount) {
+    const Catalogue::SettingId setting = settingOfItem(number);
+    if (Catalogue::setting(setting).kind == Catalogue::Kind::ThreeState) {
         if (*kind != 1 && *kind != 3)
             return problem(number, u"must end in 1 (On) or 3 (Off)."_s);
-        step.state = *kind == 1 ? SwitchState::On : SwitchState::Off;
-    } else {
-        if (*kind == 1 || *kind == 3)
-            return problem(number, u"is a slider value and must not end in 1 or 3."_s);
-        step.sliderValue = *kind == 2 ? 0 : *value;
+        return Step{setting, *kind == 1 ? SwitchState::On : SwitchState::Off};
     }
-    return step;
+    if (*kind == 1 || *kind == 3)
+        return problem(number, u"is a slider value and must not end in 1 or 3."_s);
+    return Step{setting, SliderPosition{*kind == 2 ? 0 : *value}};
 }
 
 } // namespace
@@ -137,23 +136,25 @@ Parsed parse(QByteArrayView text)
 
 Parsed readFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Problem{-1, u"The file cannot be read: %1."_s.arg(file.errorString())};
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Problem{-1, u"The file cannot be read: %1."_s.arg(file.errorString())};
-    return parse(text);
+    const OutsideFile::Bytes read = OutsideFile::readAll(path, maxFileSize);
+    if (!read.failure)
+        return parse(read.bytes);
+    switch (read.failure->why) {
+    case OutsideFile::Failure::Why::NotOrdinary:
+        return Problem{-1, u"The file cannot be read: it is not an ordinary file."_s};
+    case OutsideFile::Failure::Why::TooLarge:
+        return Problem{-1, u"The file cannot be read: it is larger than %1 KB."_s.arg(maxFileSize / 1024)};
+    case OutsideFile::Failure::Why::CannotOpen:
+    case OutsideFile::Failure::Why::CannotRead:
+        break;
+    }
+    return Problem{-1, u"The file cannot be read: %1."_s.arg(read.failure->systemText)};
 }
 
 void apply(const QList<Step> &steps, Choices &choices)
 {
-    for (const Step &step : steps) {
-        if (step.state != SwitchState::Default)
-            choices.setSwitch(step.setting, step.state);
-        else
-            choices.setSliderValue(step.setting, step.sliderValue);
-    }
+    for (const Step &step : steps)
+        choices.set(step.setting, step.value);
 }
 
 } // namespace PresetFile

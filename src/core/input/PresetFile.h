@@ -16,12 +16,13 @@
 namespace PresetFile {
 
 inline constexpr int itemCount = 37 + 14;
+// Larger files are no preset: 51 items take a few hundred bytes.
+inline constexpr qint64 maxFileSize = qint64{64} * 1024;
 
 // What one item does.
 struct Step {
-    int setting = 0;                          // the place of the setting it sets
-    SwitchState state = SwitchState::Default; // On or Off for a three-state item
-    int sliderValue = 0;                      // for a slider item
+    Catalogue::SettingId setting;
+    SettingValue value; // a switch On or Off, or a slider's value
 };
 
 // Why a file was not applied. `item` counts from 0; -1 when the problem is the file as a whole.

@@ -3,6 +3,7 @@
 #include "core/catalogue/CatalogueText.h"
 #include "core/catalogue/Choices.h"
 #include "core/catalogue/StartupTables.h"
+#include "core/catalogue/ValueRule.h"
 
 #include <QStringList>
 
@@ -18,41 +19,30 @@ const QString fileFooterRule = u"//========================"_s;
 const QString echoLine = u"echo :::Zorara l0aded:::"_s;
 const QString lineBreak = u"\r\n"_s;
 
-// "name value", the unit both config texts are made of.
-QString settingLine(int setting, const QString &value)
+// What the preview shows for a value a saved file leaves out: a switch's default value text, and
+// level 90, which stands in for "no level chosen" as well as for DirectX 9.0 itself.
+QString previewValue(const Choices &choices, Catalogue::SettingId setting, const StartupTables &tables)
 {
-    return toQString(Catalogue::setting(setting).name) + u' ' + value;
-}
-
-QString dxLevelText(int member)
-{
-    return QString::number(Catalogue::dxLevels[static_cast<size_t>(member)]);
+    if (const std::optional<QByteArray> value = ValueRule::fileText(choices.value(setting)))
+        return QString::fromLatin1(*value);
+    if (Catalogue::setting(setting).kind == Catalogue::Kind::ThreeState)
+        return tables.defval[static_cast<size_t>(setting.place())];
+    return QString::number(Catalogue::dxResetLevel);
 }
 
 } // namespace
 
+QByteArray SettingLine::text() const
+{
+    const std::string_view name = Catalogue::setting(setting).name;
+    return QByteArray(name.data(), qsizetype(name.size())) + ' ' + value;
+}
+
 QString composePreviewText(const Choices &choices, const StartupTables &tables)
 {
     QStringList lines{headerRule, previewTitle, headerRule, QString()};
-    for (int place = 0; place < Catalogue::settingCount; ++place) {
-        switch (Catalogue::setting(place).kind) {
-        case Catalogue::Kind::ThreeState: {
-            const SwitchState state = choices.switchState(place);
-            lines << settingLine(place, state == SwitchState::On    ? u"1"_s
-                                        : state == SwitchState::Off ? u"0"_s
-                                                                    : tables.defval[static_cast<size_t>(place)]);
-            break;
-        }
-        case Catalogue::Kind::DirectX:
-            // Level 90 stands in for "no level chosen" as well as for DirectX 9.0 itself.
-            lines << settingLine(place, dxLevelText(choices.dxMember().value_or(Catalogue::dxResetMember)));
-            break;
-        case Catalogue::Kind::Slider:
-            // QString::number never groups digits nor follows the user's locale.
-            lines << settingLine(place, QString::number(choices.sliderValue(place)));
-            break;
-        }
-    }
+    for (const Catalogue::SettingId setting : Catalogue::allSettings())
+        lines << toQString(Catalogue::setting(setting).name) + u' ' + previewValue(choices, setting, tables);
     lines << QString() << previewFooterRule << echoLine << previewFooterRule;
     return lines.join(lineBreak);
 }
@@ -60,16 +50,16 @@ QString composePreviewText(const Choices &choices, const StartupTables &tables)
 QList<SettingLine> fileSettingLines(const Choices &choices)
 {
     QList<SettingLine> lines;
-    const auto add = [&lines](int place, const QString &value) { lines.append({place, settingLine(place, value)}); };
-    for (int place = 0; place < Catalogue::threeStateCount; ++place) {
-        const SwitchState state = choices.switchState(place);
-        if (state != SwitchState::Default)
-            add(place, state == SwitchState::On ? u"1"_s : u"0"_s);
+    const auto add = [&](Catalogue::SettingId setting) {
+        if (const std::optional<QByteArray> value = ValueRule::fileText(choices.value(setting)))
+            lines.append({setting, *value});
+    };
+    // The DirectX level comes last.
+    for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
+        if (setting != Catalogue::directXSetting)
+            add(setting);
     }
-    for (int place = Catalogue::firstSliderSetting; place < Catalogue::settingCount; ++place)
-        add(place, QString::number(choices.sliderValue(place)));
-    if (const std::optional<int> dx = choices.dxMember())
-        add(Catalogue::directXSetting, dxLevelText(*dx));
+    add(Catalogue::directXSetting);
     return lines;
 }
 
@@ -84,7 +74,7 @@ QByteArray composeFileText(const Choices &choices)
 {
     QStringList lines{headerRule, fileTitle, headerRule, QString()};
     for (const SettingLine &setting : fileSettingLines(choices))
-        lines << setting.text;
+        lines << QString::fromLatin1(setting.text());
     lines << QString() << fileFooterRule << echoLine << fileFooterRule;
     // Every character comes from the literals, the ASCII names and digits.
     return (lines.join(lineBreak) + lineBreak).toLatin1();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/Catalogue.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -7,10 +9,12 @@
 class Choices;
 struct StartupTables;
 
-// A line of the saved file that carries a setting's value.
+// A setting's value as a saved file writes it, on a line of its own as "name value".
 struct SettingLine {
-    int setting;  // its place in the catalogue
-    QString text; // "name value"
+    Catalogue::SettingId setting;
+    QByteArray value;
+
+    QByteArray text() const;
 };
 
 // The settings the saved file writes, in its order: the switches set On or Off, every slider,

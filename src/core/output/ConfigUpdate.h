@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/input/OutsideFile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 class Choices;
 
@@ -16,11 +17,13 @@ inline constexpr qint64 maxFileSize = qint64{16} * 1024 * 1024;
 // An existing file as the updater takes it: its bytes, or why it can only be replaced.
 struct Existing {
     QByteArray bytes;
-    QString whyNot; // a phrase such as "it is larger than 16 MB"; empty when it can be updated
+    std::optional<OutsideFile::Failure> failure; // it is no ordinary file, too large or unreadable
+    bool binary = false;                         // it holds a NUL byte: no text a player keeps
+
+    bool canUpdate() const { return !failure && !binary; }
 };
 
-// Only an ordinary file of at most maxFileSize bytes without a NUL byte is updated: anything else
-// is no text a player keeps, and a named pipe or a device would never end.
+// Only an ordinary file of at most maxFileSize bytes without a NUL byte is updated.
 Existing readExisting(const QString &path);
 
 // The existing file with the settings set in this window (settingLinesSetInWindow) brought to the

@@ -27,7 +27,7 @@ QStringList followingControls()
         if (setting.rowIndex != Catalogue::noRowIndex)
             names << indexedName(u"default", setting.rowIndex) << indexedName(u"cmd", setting.rowIndex);
     }
-    for (int member = 0; member < Catalogue::dxLevelCount; ++member)
+    for (int member = 0; member < int(Catalogue::dxLevels.size()); ++member)
         names << indexedName(u"dx", member);
     for (int i = 0; i < warningCount; ++i)
         names << indexedName(u"warning", i);
@@ -40,11 +40,12 @@ QStringList followingControls()
 QStringList keptControls()
 {
     QStringList names{u"Label1"_s, u"dxcmd"_s, u"notdone_1"_s, u"dxbutton"_s, u"uplabel_3"_s, u"uplabel_4"_s};
-    for (const Catalogue::Setting &setting : Catalogue::settings()) {
+    for (const Catalogue::SettingId id : Catalogue::allSettings()) {
+        const Catalogue::Setting &setting = Catalogue::setting(id);
         if (setting.kind == Catalogue::Kind::ThreeState)
             names << indexedName(u"pic", setting.rowIndex);
         else if (setting.kind == Catalogue::Kind::Slider)
-            names << sliderName(setting);
+            names << sliderName(id);
     }
     return names;
 }

@@ -38,7 +38,6 @@ CatalogueTabs::CatalogueTabs(CurrentChoices &choices, const StartupTables &table
     : QTabWidget(parent)
     , m_choices(choices)
     , m_tables(tables)
-    , m_dxGroup(new QButtonGroup(this))
 {
     setObjectName(u"sstab"_s);
     for (int t = 0; t < Catalogue::tabCount; ++t) {
@@ -52,17 +51,21 @@ CatalogueTabs::CatalogueTabs(CurrentChoices &choices, const StartupTables &table
     std::array<int, Catalogue::tabCount> nextTop{};
     for (int t = 0; t < Catalogue::tabCount; ++t)
         nextTop[t] = Layout::firstRowTop(static_cast<Catalogue::Tab>(t));
-    for (int place = 0; place < Catalogue::settingCount; ++place) {
-        const Catalogue::Setting &setting = Catalogue::setting(place);
-        if (setting.kind == Kind::DirectX) {
-            addDirectXRow(); // it has a place of its own, below the stacked rows
+    // The one place where a row's kind decides its controls; from then on each row shows its value.
+    for (const Catalogue::SettingId id : Catalogue::allSettings()) {
+        const Catalogue::Setting &setting = Catalogue::setting(id);
+        int &top = nextTop[static_cast<size_t>(setting.tab)];
+        switch (setting.kind) {
+        case Kind::ThreeState:
+            addSwitchRow(id, top);
+            break;
+        case Kind::Slider:
+            addSliderRow(id, top);
+            break;
+        case Kind::DirectX:
+            addDirectXRow(id); // it has a place of its own, below the stacked rows
             continue;
         }
-        int &top = nextTop[static_cast<size_t>(setting.tab)];
-        if (setting.kind == Kind::ThreeState)
-            addSwitchRow(place, top);
-        else
-            addSliderRow(place, top);
         top += Layout::rowPitch;
     }
     setCurrentIndex(0);
@@ -70,7 +73,7 @@ CatalogueTabs::CatalogueTabs(CurrentChoices &choices, const StartupTables &table
     connect(&m_choices, &CurrentChoices::changed, this, &CatalogueTabs::showChoices);
 }
 
-QWidget *CatalogueTabs::canvas(int setting) const
+QWidget *CatalogueTabs::canvas(Catalogue::SettingId setting) const
 {
     return m_pages[static_cast<size_t>(Catalogue::setting(setting).tab)]->canvas();
 }
@@ -100,28 +103,30 @@ void CatalogueTabs::addStaticTexts()
     }
 }
 
-void CatalogueTabs::addNameLabel(int setting, const QString &objectName, int left, int top)
+void CatalogueTabs::addNameLabel(Catalogue::SettingId setting, const QString &objectName, int left, int top)
 {
     auto *label = new ClickableLabel(toQString(Catalogue::setting(setting).name), canvas(setting));
     label->setObjectName(objectName);
     label->setGeometry(Twips::rect(left, top, Layout::nameWidth, Layout::nameHeight));
     connect(label, &ClickableLabel::clicked, this,
             [this, setting] { emit describing(RowActions::descriptionText(m_tables, setting)); });
-    m_names[setting] = label;
+    m_names[static_cast<size_t>(setting.place())] = label;
 }
 
-void CatalogueTabs::addResetButton(int setting, const QString &objectName, int left, int top)
+void CatalogueTabs::addResetButton(Catalogue::SettingId setting, const QString &objectName, int left, int top)
 {
     auto *button = new QPushButton(u"D"_s, canvas(setting));
     button->setObjectName(objectName);
     button->setAccessibleName(u"Reset "_s + toQString(Catalogue::setting(setting).name));
     button->setGeometry(Twips::rect(left, top, Layout::resetSize, Layout::resetSize));
     connect(button, &QPushButton::clicked, this, [this, setting, name = button->accessibleName()] {
-        edit(name, [&](Choices &choices) { RowActions::reset(choices, m_tables, setting); });
+        Choices reset = m_choices.value();
+        RowActions::reset(reset, m_tables, setting);
+        m_choices.change(reset, name);
     });
 }
 
-void CatalogueTabs::addSwitchRow(int setting, int top)
+void CatalogueTabs::addSwitchRow(Catalogue::SettingId setting, int top)
 {
     const int row = Catalogue::setting(setting).rowIndex;
     const Layout::RowGeometry geometry = Layout::rowGeometry(Catalogue::setting(setting));
@@ -142,17 +147,24 @@ void CatalogueTabs::addSwitchRow(int setting, int top)
         group->addButton(option);
         connect(option, &QRadioButton::toggled, this, [this, setting, state, accessibleName](bool checked) {
             if (checked)
-                edit(accessibleName, [&](Choices &choices) { choices.setSwitch(setting, state); });
+                edit(setting, state, accessibleName);
         });
         return option;
     };
-    m_switches[setting].on = makeOption(u"Option1", 0, SwitchState::On, variable + u" On"_s);
-    m_switches[setting].off = makeOption(u"Option0", Layout::offOptionLeft, SwitchState::Off, variable + u" Off"_s);
+    QRadioButton *on = makeOption(u"Option1", 0, SwitchState::On, variable + u" On"_s);
+    QRadioButton *off = makeOption(u"Option0", Layout::offOptionLeft, SwitchState::Off, variable + u" Off"_s);
+    m_showValue[static_cast<size_t>(setting.place())] = [group, on, off](const SettingValue &value) {
+        const SwitchState state = std::get<SwitchState>(value);
+        if (state == SwitchState::Default)
+            uncheckAll(*group);
+        else
+            (state == SwitchState::On ? on : off)->setChecked(true);
+    };
 
     addNameLabel(setting, indexedName(u"cmd", row), geometry.nameLeft, top);
 }
 
-void CatalogueTabs::addSliderRow(int setting, int top)
+void CatalogueTabs::addSliderRow(Catalogue::SettingId setting, int top)
 {
     const Catalogue::Setting &row = Catalogue::setting(setting);
     const Layout::RowGeometry geometry = Layout::rowGeometry(row);
@@ -160,7 +172,7 @@ void CatalogueTabs::addSliderRow(int setting, int top)
     addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
 
     auto *slider = new ValueSlider(variable, canvas(setting));
-    slider->setObjectName(sliderName(row));
+    slider->setObjectName(sliderName(setting));
     slider->setAccessibleName(variable);
     slider->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::sliderWidth, Layout::sliderHeight));
     slider->setRange(row.slider.min, row.slider.max);
@@ -169,76 +181,65 @@ void CatalogueTabs::addSliderRow(int setting, int top)
     slider->setTickInterval(row.slider.tickFrequency);
     slider->setTickPosition(QSlider::TicksBelow);
     // Drags, keys, the wheel, track clicks and screen readers all change the value.
-    connect(slider, &QSlider::valueChanged, this, [this, setting, variable](int value) {
-        edit(
-            variable, [&](Choices &choices) { choices.setSliderValue(setting, value); }, setting);
-    });
-    m_sliders[setting] = slider;
+    connect(slider, &QSlider::valueChanged, this,
+            [this, setting, variable](int value) { edit(setting, SliderPosition{value}, variable); });
+    m_showValue[static_cast<size_t>(setting.place())] = [slider](const SettingValue &value) {
+        slider->setValue(std::get<SliderPosition>(value).value);
+    };
 
     addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
 }
 
-void CatalogueTabs::addDirectXRow()
+void CatalogueTabs::addDirectXRow(Catalogue::SettingId setting)
 {
-    const int setting = Catalogue::directXSetting;
     addResetButton(setting, u"dxbutton"_s, Layout::dxResetLeft, Layout::dxTop);
     addNameLabel(setting, u"dxcmd"_s, Layout::dxNameLeft, Layout::dxTop);
 
-    // The six levels share one group across the whole strip.
-    for (int member = 0; member < Catalogue::dxLevelCount; ++member) {
-        auto *option = new QRadioButton(toQString(Catalogue::dxCaptions[member]), canvas(setting));
+    // The six levels share one group across the whole strip; each button's id is its level.
+    auto *group = new QButtonGroup(this);
+    for (int member = 0; member < int(Catalogue::dxLevels.size()); ++member) {
+        const Catalogue::DxLevel &level = Catalogue::dxLevels[static_cast<size_t>(member)];
+        auto *option = new QRadioButton(toQString(level.caption), canvas(setting));
         option->setObjectName(indexedName(u"dx", member));
         option->setGeometry(Twips::rect(Layout::dxOptionLeft, Layout::dxOptionTop + member * Layout::dxOptionPitch,
                                         Layout::dxOptionWidth, Layout::dxOptionPitch));
-        m_dxGroup->addButton(option, member);
+        group->addButton(option, level.level);
     }
-    connect(m_dxGroup, &QButtonGroup::idToggled, this, [this](int member, bool checked) {
-        if (checked) {
-            edit(toQString(Catalogue::dxCaptions[member]), [&](Choices &choices) { choices.setDxMember(member); });
-        }
+    connect(group, &QButtonGroup::idToggled, this, [this, setting, group](int level, bool checked) {
+        if (checked)
+            edit(setting, DxSelection{level}, group->button(level)->text());
     });
+    m_showValue[static_cast<size_t>(setting.place())] = [group](const SettingValue &value) {
+        if (const std::optional<int> level = std::get<DxSelection>(value).level)
+            group->button(*level)->setChecked(true);
+        else
+            uncheckAll(*group);
+    };
 }
 
 void CatalogueTabs::describeNames()
 {
-    for (int place = 0; place < Catalogue::settingCount; ++place)
-        m_names[place]->setAccessibleDescription(RowActions::descriptionText(m_tables, place));
+    for (const Catalogue::SettingId setting : Catalogue::allSettings())
+        m_names[static_cast<size_t>(setting.place())]->setAccessibleDescription(
+            RowActions::descriptionText(m_tables, setting));
 }
 
-template<typename Change> void CatalogueTabs::edit(const QString &name, Change change, std::optional<int> slider)
+void CatalogueTabs::edit(Catalogue::SettingId setting, const SettingValue &value, const QString &name)
 {
     if (m_showing)
         return;
     Choices edited = m_choices.value();
-    change(edited);
-    m_choices.change(edited, name, slider);
+    edited.set(setting, value);
+    // Changes of one slider in a row are one step to undo.
+    const bool slider = std::holds_alternative<SliderPosition>(value);
+    m_choices.change(edited, name, slider ? std::optional(setting) : std::nullopt);
 }
 
 void CatalogueTabs::showChoices()
 {
     // The controls follow the value without reporting it back as an edit.
     m_showing = true;
-    const Choices &choices = m_choices.value();
-    for (int place = 0; place < Catalogue::settingCount; ++place) {
-        switch (Catalogue::setting(place).kind) {
-        case Kind::ThreeState: {
-            const SwitchState state = choices.switchState(place);
-            if (state == SwitchState::Default)
-                uncheckAll(*m_switches[place].on->group());
-            else
-                (state == SwitchState::On ? m_switches[place].on : m_switches[place].off)->setChecked(true);
-            break;
-        }
-        case Kind::Slider:
-            m_sliders[place]->setValue(choices.sliderValue(place));
-            break;
-        case Kind::DirectX:
-            if (const std::optional<int> member = choices.dxMember())
-                m_dxGroup->button(*member)->setChecked(true);
-            else
-                uncheckAll(*m_dxGroup);
-            break;
-        }
-    }
+    for (const Catalogue::SettingId setting : Catalogue::allSettings())
+        m_showValue[static_cast<size_t>(setting.place())](m_choices.value().value(setting));
     m_showing = false;
 }

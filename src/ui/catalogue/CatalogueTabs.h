@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Choices.h"
 
 #include <QTabWidget>
 
 #include <array>
+#include <functional>
 
 class ClickableLabel;
 class CurrentChoices;
@@ -31,22 +33,17 @@ signals:
     void describing(const QString &description);
 
 private:
-    struct SwitchButtons {
-        QRadioButton *on = nullptr;
-        QRadioButton *off = nullptr;
-    };
-
     void addStaticTexts();
-    void addSwitchRow(int setting, int top);
-    void addSliderRow(int setting, int top);
-    void addDirectXRow();
-    void addNameLabel(int setting, const QString &objectName, int left, int top);
-    void addResetButton(int setting, const QString &objectName, int left, int top);
-    QWidget *canvas(int setting) const;
+    void addSwitchRow(Catalogue::SettingId setting, int top);
+    void addSliderRow(Catalogue::SettingId setting, int top);
+    void addDirectXRow(Catalogue::SettingId setting);
+    void addNameLabel(Catalogue::SettingId setting, const QString &objectName, int left, int top);
+    void addResetButton(Catalogue::SettingId setting, const QString &objectName, int left, int top);
+    QWidget *canvas(Catalogue::SettingId setting) const;
 
-    // Edits the current choices as `change` says, unless the controls are only being shown; `name`
-    // says what the edit did, for Undo.
-    template<typename Change> void edit(const QString &name, Change change, std::optional<int> slider = std::nullopt);
+    // Gives the setting the value its row's controls now show, unless the controls are only being
+    // shown; `name` says what the edit did, for Undo.
+    void edit(Catalogue::SettingId setting, const SettingValue &value, const QString &name);
     void showChoices();
 
     CurrentChoices &m_choices;
@@ -54,7 +51,6 @@ private:
     bool m_showing = false;
     std::array<StripPage *, Catalogue::tabCount> m_pages{};
     std::array<ClickableLabel *, Catalogue::settingCount> m_names{};
-    std::array<SwitchButtons, Catalogue::threeStateCount> m_switches{};
-    std::array<QSlider *, Catalogue::settingCount> m_sliders{};
-    QButtonGroup *m_dxGroup = nullptr;
+    // Per setting: sets its row's controls to show a value, without reporting it back as an edit.
+    std::array<std::function<void(const SettingValue &)>, Catalogue::settingCount> m_showValue;
 };

@@ -11,8 +11,8 @@ inline QString indexedName(QStringView base, int index)
     return base.toString() + u'_' + QString::number(index);
 }
 
-// Sliders are numbered among themselves: Slider_0 is the slider of row 90.
-inline QString sliderName(const Catalogue::Setting &slider)
+// Sliders are numbered among themselves: Slider_0 is the first slider.
+inline QString sliderName(Catalogue::SettingId slider)
 {
-    return indexedName(u"Slider", slider.rowIndex - Catalogue::firstSliderRow);
+    return indexedName(u"Slider", Catalogue::sliderNumber(slider));
 }

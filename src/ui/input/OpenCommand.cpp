@@ -1,5 +1,6 @@
 #include "ui/input/OpenCommand.h"
 
+#include "core/catalogue/CatalogueText.h"
 #include "core/input/ConfigReader.h"
 #include "core/input/OpenReport.h"
 #include "ui/CurrentChoices.h"
@@ -10,6 +11,23 @@
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The box that tells the player which values from the file the window cannot show.
+QString reportText(const QString &shownName, int settingsRead, const QList<OpenReport::Unshown> &unshown)
+{
+    const QString read = settingsRead == 1 ? u"1 setting was"_s : u"%1 settings were"_s.arg(settingsRead);
+    QStringList lines{u"%1 read from %2. The window cannot show these values from the file, and shows instead:"_s.arg(
+                          read, shownName),
+                      QString()};
+    for (const OpenReport::Unshown &each : unshown)
+        lines << u"%1 %2: %3"_s.arg(toQString(Catalogue::setting(each.setting).name), each.fileText, each.shown);
+    lines << QString() << u"Saving over the file with Update keeps these values, unless you set them in this window."_s;
+    return lines.join(u'\n');
+}
+
+} // namespace
 
 OpenCommand::OpenCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder)
     : QObject(window)
@@ -38,6 +56,6 @@ void OpenCommand::run()
     if (!unshown.isEmpty()) {
         m_prompts.inform(
             m_window, u"Open a config"_s,
-            OpenReport::text(QDir::toNativeSeparators(*path), OpenReport::settingsRead(reader.lastValues()), unshown));
+            reportText(QDir::toNativeSeparators(*path), OpenReport::settingsRead(reader.lastValues()), unshown));
     }
 }

@@ -33,9 +33,10 @@ SaveCommand::SaveCommand(UserPrompts &prompts, const CurrentChoices &choices, QW
 
 void SaveCommand::run()
 {
-    const QString startFolder = !m_fileChosen && m_startFolder ? m_startFolder() : QString();
-    const std::optional<ChosenFile> chosen =
-        m_prompts.askSaveFileName(m_window, FileDialogRequest::forConfigs(title, m_fileName, startFolder));
+    // Looked up once: the dialog may start there, and a save into it is advised.
+    const QString gameFolder = m_startFolder ? m_startFolder() : QString();
+    const std::optional<ChosenFile> chosen = m_prompts.askSaveFileName(
+        m_window, FileDialogRequest::forConfigs(title, m_fileName, m_fileChosen ? QString() : gameFolder));
     if (!chosen)
         return;
     // A name typed without a suffix while .cfg files are listed means a .cfg file (the dialog's own
@@ -46,7 +47,7 @@ void SaveCommand::run()
     // The dialog remembers what was chosen, whatever becomes of the save.
     m_fileName = path;
     m_fileChosen = true;
-    const std::optional<QString> runByGame = askWhereTheGameRunsIt(path);
+    const std::optional<QString> runByGame = askWhereTheGameRunsIt(path, gameFolder);
     if (!runByGame)
         return;
     path = *runByGame;
@@ -67,6 +68,23 @@ namespace {
 
 const QString toAutoexec = u"Save to autoexec.cfg"_s;
 
+// Why an existing file can only be replaced, as a phrase.
+QString whyNotUpdated(const ConfigUpdate::Existing &existing)
+{
+    if (existing.binary)
+        return u"it holds binary data"_s;
+    switch (existing.failure->why) {
+    case OutsideFile::Failure::Why::NotOrdinary:
+        return u"it is not an ordinary file"_s;
+    case OutsideFile::Failure::Why::TooLarge:
+        return u"it is larger than %1 MB"_s.arg(ConfigUpdate::maxFileSize / (1024 * 1024));
+    case OutsideFile::Failure::Why::CannotOpen:
+    case OutsideFile::Failure::Why::CannotRead:
+        break;
+    }
+    return u"it cannot be read (%1)"_s.arg(existing.failure->systemText);
+}
+
 // "a, b, c": all names when there are ten or fewer, else the first ten and "and N more".
 QString listedNames(const QList<SettingLine> &lines)
 {
@@ -82,12 +100,12 @@ QString listedNames(const QList<SettingLine> &lines)
 
 } // namespace
 
-std::optional<QString> SaveCommand::askWhereTheGameRunsIt(const QString &path)
+std::optional<QString> SaveCommand::askWhereTheGameRunsIt(const QString &path, const QString &gameFolder)
 {
     const QString name = QFileInfo(path).fileName();
     QString text;
     QString keep;
-    switch (SaveGuidance::adviceFor(path, m_startFolder ? m_startFolder() : QString())) {
+    switch (SaveGuidance::adviceFor(path, gameFolder)) {
     case SaveGuidance::Advice::None:
         return path;
     case SaveGuidance::Advice::ConfigRewritten:
@@ -120,8 +138,8 @@ std::optional<QByteArray> SaveCommand::askHowToSaveOver(const QString &path, con
     const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(path);
     const QList<SettingLine> written = settingLinesSetInWindow(m_choices.value());
     QString whyNot;
-    if (!existing.whyNot.isEmpty())
-        whyNot = u"%1 already exists and cannot be updated: %2."_s.arg(shownName, existing.whyNot);
+    if (!existing.canUpdate())
+        whyNot = u"%1 already exists and cannot be updated: %2."_s.arg(shownName, whyNotUpdated(existing));
     else if (written.isEmpty())
         whyNot = u"%1 already exists. Nothing was set in this window, so Update would change nothing."_s.arg(shownName);
     if (!whyNot.isEmpty()) {

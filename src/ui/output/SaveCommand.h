@@ -27,7 +27,7 @@ public:
 private:
     // In the game's config folder, where the player is told which files the game runs: the path to
     // save to, or nothing on Cancel.
-    std::optional<QString> askWhereTheGameRunsIt(const QString &path);
+    std::optional<QString> askWhereTheGameRunsIt(const QString &path, const QString &gameFolder);
     // The bytes to write over the existing file at path, as the user chooses; nothing on Cancel.
     std::optional<QByteArray> askHowToSaveOver(const QString &path, const QString &shownName);
 

@@ -1,4 +1,5 @@
 #include "core/catalogue/Choices.h"
+#include "support/ChoicesText.h"
 
 #include <QTest>
 
@@ -20,7 +21,7 @@ private slots:
     {
         QFETCH(int, set);
         QFETCH(int, held);
-        const int rate = Catalogue::firstSliderSetting + 11;
+        const Catalogue::SettingId rate = named("rate");
         Choices choices;
         choices.setSliderValue(rate, set);
         QCOMPARE(choices.sliderValue(rate), held);
@@ -30,23 +31,23 @@ private slots:
     // the others stay unmarked. Values compare with their marks.
     void settersMarkTheirSettingAlone()
     {
-        const auto setPlaces = [](const Choices &choices) {
+        const auto setNames = [](const Choices &choices) {
             QStringList set;
-            for (int place = 0; place < Catalogue::settingCount; ++place) {
-                if (choices.isSet(place))
-                    set << QString::number(place);
+            for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
+                if (choices.isSet(setting))
+                    set << QString::fromLatin1(Catalogue::setting(setting).name);
             }
             return set.join(u' ');
         };
         const Choices fresh;
-        QCOMPARE(setPlaces(fresh), QString());
+        QCOMPARE(setNames(fresh), QString());
         Choices changed;
-        changed.setSwitch(3, SwitchState::Default);
+        changed.setSwitch(named("cl_smooth"), SwitchState::Default);
         QVERIFY(changed != fresh);
-        changed.setSwitch(2, SwitchState::Off);
-        changed.setSliderValue(Catalogue::firstSliderSetting, fresh.sliderValue(Catalogue::firstSliderSetting));
-        changed.setDxMember(4);
-        QCOMPARE(setPlaces(changed), u"2 3 37 38"_s);
+        changed.setSwitch(named("cl_show_splashes"), SwitchState::Off);
+        changed.setSliderValue(named("cl_phys_props_max"), fresh.sliderValue(named("cl_phys_props_max")));
+        changed.setDxLevel(81);
+        QCOMPARE(setNames(changed), u"cl_show_splashes cl_smooth mat_dxlevel cl_phys_props_max"_s);
     }
 };
 

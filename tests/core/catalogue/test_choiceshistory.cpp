@@ -1,4 +1,5 @@
 #include "core/catalogue/ChoicesHistory.h"
+#include "support/ChoicesText.h"
 
 #include <QTest>
 
@@ -10,7 +11,7 @@ namespace {
 Choices withFov(int value)
 {
     Choices choices;
-    choices.setSliderValue(Catalogue::settingCount - 1, value);
+    choices.setSliderValue(named("fov"), value);
     return choices;
 }
 
@@ -24,7 +25,7 @@ private slots:
     // drops what Redo could have done.
     void oneSlidersChangesInARowAreOneStep_data()
     {
-        QTest::addColumn<QString>("between"); // what happens between two changes of slider 51
+        QTest::addColumn<QString>("between"); // what happens between two changes of fov
         QTest::addColumn<int>("steps");
         QTest::newRow("nothing") << QString() << 1;
         QTest::newRow("another slider") << u"slider"_s << 3;
@@ -36,14 +37,14 @@ private slots:
         QFETCH(QString, between);
         QFETCH(int, steps);
         ChoicesHistory history;
-        history.record(withFov(1), u"fov"_s, 51);
+        history.record(withFov(1), u"fov"_s, named("fov"));
         if (between == u"slider"_s)
-            history.record(withFov(2), u"rate"_s, 49);
+            history.record(withFov(2), u"rate"_s, named("rate"));
         else if (between == u"switch"_s)
             history.record(withFov(2), u"cl_showfps On"_s);
         else if (between == u"undo"_s)
             history.undo(withFov(2));
-        history.record(withFov(3), u"fov"_s, 51);
+        history.record(withFov(3), u"fov"_s, named("fov"));
         QVERIFY(!history.canRedo());
         int counted = 0;
         Choices reached;

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include "support/ChoicesText.h"
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -47,8 +49,7 @@ private slots:
         for (int n = 0; n < counts.value(0); ++n)
             desc << u" desc, \"line\" %1 "_s.arg(n);
         for (int k = 0; k < counts.value(1); ++k)
-            sldef << QString::number(
-                k < Catalogue::sliderCount ? Catalogue::setting(Catalogue::firstSliderSetting + k).slider.min + k : 1);
+            sldef << QString::number(k < Catalogue::sliderCount ? Catalogue::setting(Catalogue::sliderSetting(k)).slider.min + k : 1);
         for (int n = 0; n < counts.value(2); ++n)
             defval << u"%1, 'x'\t"_s.arg(n);
         const QString folder = !counts.isEmpty() ? dir.path() : dir.filePath(u"nothing-here"_s);
@@ -66,20 +67,24 @@ private slots:
         // shows a slot's three lines joined by CR LF.
         desc.resize(3 * Catalogue::descriptionSlotCount);
         sldef.resize(Catalogue::sliderCount);
+        QStringList sliderDefaults;
+        for (int k = 0; k < Catalogue::sliderCount; ++k)
+            sliderDefaults << read.tables.sldef[size_t(Catalogue::sliderSetting(k).place())];
         defval.resize(StartupTables::defvalEntries);
-        for (int slot = 0; slot < Catalogue::descriptionSlotCount; ++slot)
-            QCOMPARE(RowActions::descriptionText(read.tables, slot), desc.mid(3 * slot, 3).join(u"\r\n"_s));
-        QCOMPARE(QStringList(read.tables.sldef.begin(), read.tables.sldef.end()), sldef);
+        for (const Catalogue::SettingId slot : Catalogue::allSettings())
+            QCOMPARE(RowActions::descriptionText(read.tables, slot), desc.mid(3 * slot.place(), 3).join(u"\r\n"_s));
+        QCOMPARE(sliderDefaults, sldef);
         QCOMPARE(QStringList(read.tables.defval.begin(), read.tables.defval.end()), defval);
     }
 
     void sliderResetValueIsAWholeNumberInRange()
     {
-        StartupTables tables; // slider 3, r_dispradius, takes 50..1000
+        StartupTables tables; // r_dispradius takes 50..1000
+        const Catalogue::SettingId slider = named("r_dispradius");
         for (const auto &[entry, value] :
              {std::pair{u"49"_s, -1}, {u"50"_s, 50}, {u" 1e3 "_s, 1000}, {u"1001"_s, -1}, {u"abc"_s, -1}}) {
-            tables.sldef[3] = entry;
-            QCOMPARE(StartupData::sliderResetValue(tables, Catalogue::firstSliderSetting + 3).value_or(-1), value);
+            tables.sldef[size_t(slider.place())] = entry;
+            QCOMPARE(StartupData::sliderResetValue(tables, slider).value_or(-1), value);
         }
     }
 };

@@ -131,13 +131,13 @@ private slots:
         Choices read;
         ConfigReader reader(read);
         QVERIFY(reader.readFile(corpus.filePath(file)));
-        for (int place = 0; place < Catalogue::settingCount; ++place) {
-            const auto &last = reader.lastValues()[size_t(place)];
+        for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
+            const auto &last = reader.lastValues()[size_t(setting.place())];
             if (!last || last->longer)
                 continue;
             Choices again = read; // which the last value, read once more, leaves as it is
-            ConfigReader(again).feed(Catalogue::setting(place).name.data() + (" \"" + last->text + "\"\n"));
-            QVERIFY2(again == read, Catalogue::setting(place).name.data());
+            ConfigReader(again).feed(Catalogue::setting(setting).name.data() + (" \"" + last->text + "\"\n"));
+            QVERIFY2(again == read, Catalogue::setting(setting).name.data());
         }
         Choices copy;
         if (corpus.exists(u"crlf/"_s + file))

@@ -5,7 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-// What Open tells about values from a file that the window cannot show.
+// Which values from a file Open tells the window cannot show: the rule for each value is ValueRule's.
 class TestOpenReport : public QObject {
     Q_OBJECT
 private slots:
@@ -15,7 +15,7 @@ private slots:
         QTest::addColumn<QString>("unshown"); // "name file: shown" joined by "; ", then the count read
         QTest::newRow("a clean file, numbers by value")
             << "fov 1.0\ncl_showfps 1.0\nr_decals 10.000000\nmat_dxlevel 81.0\nrate 30000"_ba << u"/5"_s;
-        QTest::newRow("each kind")
+        QTest::newRow("each kind, in the catalogue's order, with the value taken or kept")
             << "rate 100000\nfov 90.5\ncl_showfps 2\nmat_dxlevel 95\ncl_smooth on\nfps_max \"0\" // no cap"_ba
             << u"cl_smooth on: neither On nor Off; cl_showfps 2: Off; mat_dxlevel 95: no level; rate 100000: 25000; "
                u"fps_max 0: 300; fov 90.5: 90/6"_s;
@@ -38,14 +38,6 @@ private slots:
             listed << u"%1 %2: %3"_s.arg(QString::fromLatin1(Catalogue::setting(each.setting).name), each.fileText,
                                          each.shown);
         QCOMPARE(listed.join(u"; "_s) + u'/' + QString::number(OpenReport::settingsRead(reader.lastValues())), unshown);
-    }
-
-    void textNamesTheFileAndTheCount()
-    {
-        QCOMPARE(OpenReport::text(u"/cfg/a.cfg"_s, 1, {{Catalogue::settingCount - 1, u"0"_s, u"75"_s}}),
-                 u"1 setting was read from /cfg/a.cfg. The window cannot show these values from the file, and shows "
-                 u"instead:\n\nfov 0: 75\n\nSaving over the file with Update keeps these values, unless you set them "
-                 u"in this window."_s);
     }
 };
 

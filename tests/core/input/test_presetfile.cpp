@@ -57,8 +57,8 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, result);
         QStringList allOn;
-        for (int row = 0; row < Catalogue::threeStateCount; ++row)
-            allOn << toQString(Catalogue::setting(row).name) + u"=On"_s;
+        for (const Catalogue::Setting &setting : Catalogue::settings().first(Catalogue::threeStateCount))
+            allOn << toQString(setting.name) + u"=On"_s;
         text.replace("%on", QByteArray("1,").repeated(Catalogue::threeStateCount));
         QCOMPARE(applied(PresetFile::parse(text)), result.replace(u"%on"_s, allOn.join(u' ')));
     }
@@ -73,9 +73,9 @@ private slots:
         }
         Choices reset;
         const StartupTables tables = StartupData::readStartupTables(data).tables;
-        for (int place = 0; place < Catalogue::settingCount; ++place) {
-            if (place != Catalogue::directXSetting)
-                RowActions::reset(reset, tables, place);
+        for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
+            if (setting != Catalogue::directXSetting)
+                RowActions::reset(reset, tables, setting);
         }
         QCOMPARE(applied(PresetFile::readFile(data + u"defq.cst"_s)), changedSettings(reset).join(u' '));
         QVERIFY(applied(PresetFile::readFile(data + u"none.cst"_s)).startsWith(u"The file cannot be read: "_s));

@@ -34,11 +34,11 @@ private slots:
     void fileWithSomeRowsSet()
     {
         Choices choices;
-        choices.setSwitch(0, SwitchState::On);
-        choices.setSwitch(1, SwitchState::Off);
-        choices.setSwitch(32, SwitchState::On);
-        choices.setDxMember(4);
-        choices.setSliderValue(Catalogue::settingCount - 1, 90);
+        choices.setSwitch(named("cl_phys_props_enable"), SwitchState::On);
+        choices.setSwitch(named("cl_ragdoll_physics_enable"), SwitchState::Off);
+        choices.setSwitch(named("cl_interp"), SwitchState::On);
+        choices.setDxLevel(81);
+        choices.setSliderValue(named("fov"), 90);
         QCOMPARE(composeFileText(choices), expected(u"some-rows-set.cfg"_s));
     }
 

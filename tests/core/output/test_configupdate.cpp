@@ -20,12 +20,12 @@ namespace {
 Choices window()
 {
     Choices rows;
-    rows.setSwitch(32, SwitchState::On);
-    rows.setSwitch(33, SwitchState::Off);
-    rows.setSliderValue(Catalogue::firstSliderSetting + 1, 200);
-    rows.setSliderValue(Catalogue::firstSliderSetting + 11, 50000);
-    rows.setSliderValue(Catalogue::firstSliderSetting + 13, 75);
-    rows.setDxMember(4);
+    rows.setSwitch(named("cl_interp"), SwitchState::On);
+    rows.setSwitch(named("cl_showfps"), SwitchState::Off);
+    rows.setSliderValue(named("mp_decals"), 200);
+    rows.setSliderValue(named("rate"), 50000);
+    rows.setSliderValue(named("fov"), 75);
+    rows.setDxLevel(81);
     return rows;
 }
 
@@ -35,7 +35,7 @@ QByteArray added(const QByteArray &end, const QStringList &named)
     QByteArray lines;
     for (const SettingLine &setting : settingLinesSetInWindow(window())) {
         if (!named.contains(toQString(Catalogue::setting(setting.setting).name)))
-            lines += setting.text.toLatin1() + end;
+            lines += setting.text() + end;
     }
     return lines;
 }
@@ -104,7 +104,7 @@ private slots:
     {
         QFETCH(QString, file);
         const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(file);
-        QCOMPARE(existing.whyNot, QString());
+        QVERIFY(existing.canUpdate());
         // A fresh window writes nothing; one with choices made keeps every promise.
         QCOMPARE(ConfigUpdate::updateText(existing.bytes, Choices()), existing.bytes);
         const QByteArray updated = ConfigUpdate::updateText(existing.bytes, window());
@@ -113,7 +113,7 @@ private slots:
 
         // Opened, one slider moved, updated: the file changes exactly as if only that slider were set.
         Choices opened = openedConfig(existing.bytes), onlyFov;
-        const int fov = Catalogue::settingCount - 1;
+        const Catalogue::SettingId fov = named("fov");
         opened.setSliderValue(fov, opened.sliderValue(fov) == 90 ? 100 : 90);
         onlyFov.setSliderValue(fov, opened.sliderValue(fov));
         QCOMPARE(ConfigUpdate::updateText(existing.bytes, opened), ConfigUpdate::updateText(existing.bytes, onlyFov));
@@ -123,10 +123,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes"); // "pipe": a named pipe
         QTest::addColumn<QString>("whyNot");
-        QTest::newRow("NUL byte") << "fov 90\0"_ba << u"it holds binary data"_s;
+        QTest::newRow("NUL byte") << "fov 90\0"_ba << u"binary"_s;
         QTest::newRow("16 MB") << QByteArray(ConfigUpdate::maxFileSize, ' ') << QString();
-        QTest::newRow("a byte more") << QByteArray(ConfigUpdate::maxFileSize + 1, ' ') << u"it is larger than 16 MB"_s;
-        QTest::newRow("named pipe") << "pipe"_ba << u"it is not an ordinary file"_s;
+        QTest::newRow("a byte more") << QByteArray(ConfigUpdate::maxFileSize + 1, ' ') << u"too large"_s;
+        QTest::newRow("named pipe") << "pipe"_ba << u"not ordinary"_s;
     }
     void updatesOnlyOrdinaryTextFilesUpTo16MB()
     {
@@ -139,7 +139,14 @@ private slots:
         else
             QVERIFY(writeFile(path, bytes));
         const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(path);
-        QCOMPARE(existing.whyNot, whyNot);
+        using Why = OutsideFile::Failure::Why;
+        const Why why = existing.failure ? existing.failure->why : Why::CannotRead;
+        QCOMPARE(existing.binary         ? u"binary"_s
+                 : !existing.failure     ? QString()
+                 : why == Why::TooLarge  ? u"too large"_s
+                 : why == Why::NotOrdinary ? u"not ordinary"_s
+                                           : u"unreadable"_s,
+                 whyNot);
         QCOMPARE(existing.bytes, whyNot.isEmpty() ? bytes : QByteArray());
     }
 };

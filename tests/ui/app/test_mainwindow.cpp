@@ -15,7 +15,10 @@ class TestMainWindow : public AppTest {
     Q_OBJECT
 
     QLabel *infoLabel() const { return app->control<QLabel>(u"infolbl"_s); }
-    QString description(int slot) const { return RowActions::descriptionText(app->window()->tables(), slot); }
+    QString description(const char *name) const
+    {
+        return RowActions::descriptionText(app->window()->tables(), named(name));
+    }
     // What a screen reader reads as the control's description.
     QString heard(QWidget *w) const { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
 
@@ -56,7 +59,7 @@ private slots:
         for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
             infoLabel()->clear();
             QTest::keyClick(name, key);
-            QCOMPARE(infoLabel()->text(), description(0));
+            QCOMPARE(infoLabel()->text(), description("cl_phys_props_enable"));
         }
 
         const QPoint position = app->window()->pos();
@@ -90,7 +93,7 @@ private slots:
             QPointer<QWidget> about = abouts[0];
             QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.5"_s);
             app->click(u"cmd_33"_s);
-            QCOMPARE(infoLabel()->text(), description(33));
+            QCOMPARE(infoLabel()->text(), description("cl_showfps"));
             QVERIFY(QTest::qWaitForWindowExposed(about));
             QTest::keyClick(about, key);
             QTRY_VERIFY(!about);

@@ -2,7 +2,6 @@
 #include "support/ChoicesText.h"
 #include "ui/CurrentChoices.h"
 #include "ui/catalogue/CatalogueTabs.h"
-#include "ui/widgets/ClickableLabel.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -21,15 +20,9 @@ class TestCatalogueTabs : public QObject {
     QString changed() const { return changedSettings(choices.value()).join(u' '); }
 
 private slots:
-    // Each tab holds its rows (a row on another tab would change the counts); each row holds one choice
-    // and the strip one DirectX level.
+    // Each row holds one choice and the strip one DirectX level; clicking the selected one keeps it.
     void eachRowHoldsOneChoiceAndTheStripOneDirectXLevel()
     {
-        QList<qsizetype> names;
-        for (int tab = 0; tab < tabs.count(); ++tab)
-            names << tabs.widget(tab)->findChildren<ClickableLabel *>().size();
-        QCOMPARE(names, (QList<qsizetype>{15, 15, 8, 5, 0, 9}));
-        // Clicking the selected one keeps it.
         for (const QString &name :
              {u"Option1_5"_s, u"Option0_5"_s, u"Option0_5"_s, u"Option1_33"_s, u"dx_4"_s, u"dx_0"_s})
             QTest::mouseClick(button(name), Qt::LeftButton);
@@ -49,66 +42,25 @@ private slots:
         QVERIFY(!button(u"Option0_5"_s)->isChecked() && !button(u"Option1_5"_s)->isChecked());
         QVERIFY(!button(u"dx_0"_s)->isChecked());
         Choices fov;
-        fov.setSliderValue(Catalogue::settingCount - 1, 90);
+        fov.setSliderValue(named("fov"), 90);
         choices.change(fov, u"fov"_s);
         QCOMPARE(tabs.findChild<QSlider *>(u"Slider_13"_s)->value(), 90);
     }
 
-    // A drag, a key, a wheel notch and a screen reader each reach the choices as an edit of the slider;
-    // one slider's changes in a row are one step to undo.
+    // A slider's value reaches the choices as an edit however it changes, a screen reader's set included,
+    // and one slider's changes in a row are one step to undo.
     void everyWayOfMovingASliderIsAnEdit()
     {
         choices.change(Choices(), u"fresh"_s);
-        const int fov = Catalogue::settingCount - 1;
         auto *slider = tabs.findChild<QSlider *>(u"Slider_13"_s);
-        tabs.setCurrentIndex(int(Catalogue::Tab::Other));
-        tabs.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
-        // Each way must move the value, and the choices must follow it.
-        int before = choices.value().sliderValue(fov);
-        const auto reached = [&](const char *how) {
-            const int now = choices.value().sliderValue(fov);
-            QVERIFY2(now != before && now == slider->value(), how);
-            before = now;
-        };
-
-        QStyleOptionSlider option;
-        option.initFrom(slider);
-        option.minimum = slider->minimum();
-        option.maximum = slider->maximum();
-        option.sliderPosition = slider->value();
-        const QPoint handle =
-            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
-        QTest::mousePress(slider, Qt::LeftButton, {}, handle);
-        QTest::mouseMove(slider, handle + QPoint(20, 0));
-        QTest::mouseRelease(slider, Qt::LeftButton, {}, handle + QPoint(20, 0));
-        reached("drag");
-        slider->setFocus();
-        QTest::keyClick(slider, Qt::Key_Right);
-        reached("key");
-        QWheelEvent notch(QPointF(handle), slider->mapToGlobal(QPointF(handle)), {}, {0, 120}, Qt::NoButton, {},
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(slider, &notch);
-        reached("wheel");
-        QAccessible::queryAccessibleInterface(slider)->valueInterface()->setCurrentValue(200);
-        reached("screen reader");
-        QVERIFY(choices.value().isSet(fov));
+        for (const int value : {200, 201}) {
+            QAccessible::queryAccessibleInterface(slider)->valueInterface()->setCurrentValue(value);
+            QCOMPARE(choices.value().sliderValue(named("fov")), value);
+        }
+        QVERIFY(choices.value().isSet(named("fov")));
         QCOMPARE(choices.history().undoName(), u"fov"_s);
         choices.undo();
         QCOMPARE(choices.value(), Choices());
-    }
-
-    // What a slider reaches, and how far a key and a page step move it.
-    void slidersRangesAndSteps()
-    {
-        QStringList ranges;
-        for (int k = 0; k < Catalogue::sliderCount; ++k) {
-            const auto *s = tabs.findChild<QSlider *>(u"Slider_%1"_s.arg(k));
-            ranges << QString::asprintf("%d-%d/%d/%d", s->minimum(), s->maximum(), s->singleStep(), s->pageStep());
-        }
-        QCOMPARE(ranges.join(u' '), u"0-1000/50/1000 0-4096/16/128 0-4096/16/128 50-1000/10/100 50-1000/10/100 "
-                                    "100-5000/50/100 0-3000/50/100 0-100/1/10 1-100/5/10 1-100/5/10 1-30000/50/500 "
-                                    "10000-50000/1000/5000 1-300/5/10 1-360/5/10"_s);
     }
 
     // A slider's tooltip shows the variable and the value at the handle, whether the pointer resting on the
