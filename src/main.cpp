@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tunewick"));
     // The program ends when the main window's close is confirmed, not whenever no window is open
-    // (starting a new form closes the main window before it creates the next one).
+    // (File, New closes the main window before it creates the next one).
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtUserPrompts prompts;

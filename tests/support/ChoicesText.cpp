@@ -17,8 +17,9 @@ QStringList changedSettings(const Choices &choices)
         if (value == start.value(setting))
             continue;
         // A level by its number, as a config gives it; the rest as the window shows them.
-        const QString shown = std::holds_alternative<DxSelection>(value) ? QString::fromLatin1(*ValueRule::fileText(value))
-                                                                         : ValueRule::shownWords(value);
+        const QString shown = std::holds_alternative<DxSelection>(value)
+                                  ? QString::fromLatin1(*ValueRule::fileText(value))
+                                  : ValueRule::shownWords(value);
         changed << toQString(Catalogue::setting(setting).name) + u'=' + shown;
     }
     return changed;

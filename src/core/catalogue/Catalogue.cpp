@@ -76,8 +76,8 @@ constexpr std::array<Setting, settingCount> table = {{
     slider(103, "fov", Other, {1, 360, 75, 5, 10, 30}),
 }};
 
-// Every setting has one place, and the control arrays, preset items and description slots follow
-// it: three-state rows 0..36 at their own index, the DirectX row, then slider rows 90..103.
+// Every setting has one place, and the numbers in its controls' names, the preset items and the
+// description slots follow it: switches 0..36 at their own place, the DirectX row, then sliders 90..103.
 constexpr bool rowsInPlace()
 {
     for (int place = 0; place < settingCount; ++place) {
@@ -179,7 +179,8 @@ std::string_view tabCaption(Tab tab)
 
 std::optional<std::string_view> dxCaption(int level)
 {
-    const auto it = std::find_if(dxLevels.begin(), dxLevels.end(), [level](const DxLevel &dx) { return dx.level == level; });
+    const auto it =
+        std::find_if(dxLevels.begin(), dxLevels.end(), [level](const DxLevel &dx) { return dx.level == level; });
     if (it == dxLevels.end())
         return std::nullopt;
     return it->caption;

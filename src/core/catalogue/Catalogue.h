@@ -53,7 +53,7 @@ struct Setting {
 };
 
 inline constexpr int threeStateCount = 37; // rows 0..36
-inline constexpr int sliderCount = 14;     // rows 90..103
+inline constexpr int sliderCount = 14;     // numbered 90..103 in their controls' names
 inline constexpr int firstSliderRow = 90;
 inline constexpr int settingCount = threeStateCount + sliderCount + 1;
 inline constexpr int descriptionSlotCount = settingCount;
@@ -73,15 +73,17 @@ inline constexpr std::array<DxLevel, 6> dxLevels = {{{50, "DirectX 5.0"},
                                                      {90, "DirectX 9.0"}}};
 inline constexpr int dxResetLevel = 90;
 
-// All 52 settings: three-state rows 0..36, the DirectX row, slider rows 90..103.
+// All 52 settings: the 37 switches, the DirectX row, the 14 sliders.
 std::span<const Setting> settings();
 const Setting &setting(SettingId id);
 
-template<std::size_t... Place> constexpr std::array<SettingId, sizeof...(Place)> settingIds(std::index_sequence<Place...>)
+template<std::size_t... Place>
+constexpr std::array<SettingId, sizeof...(Place)> settingIds(std::index_sequence<Place...>)
 {
     return {SettingId(int(Place))...};
 }
-inline constexpr std::array<SettingId, settingCount> allSettingIds = settingIds(std::make_index_sequence<settingCount>());
+inline constexpr std::array<SettingId, settingCount> allSettingIds =
+    settingIds(std::make_index_sequence<settingCount>());
 
 // Every setting, in the catalogue's order.
 constexpr const std::array<SettingId, settingCount> &allSettings()

@@ -104,7 +104,7 @@ Lines readLines(const QString &path, int maxLines)
     if (const auto failure = OutsideFile::stream(path, [&](QByteArrayView chunk) { return collector.feed(chunk); })) {
         Lines failed;
         failed.error = failure->why == OutsideFile::Failure::Why::NotOrdinary ? u"it is not an ordinary file"_s
-                                                                                : failure->systemText;
+                                                                              : failure->systemText;
         return failed;
     }
     return collector.finish();

@@ -103,7 +103,8 @@ Result readStartupTables(const QString &dataFolder)
 
 std::optional<int> sliderResetValue(const StartupTables &tables, Catalogue::SettingId slider)
 {
-    const std::optional<std::int32_t> value = NumberText::toWhole32(tables.sldef.at(static_cast<size_t>(slider.place())));
+    const std::optional<std::int32_t> value =
+        NumberText::toWhole32(tables.sldef.at(static_cast<size_t>(slider.place())));
     const Catalogue::SliderRange &range = Catalogue::setting(slider).slider;
     if (!value || *value < range.min || *value > range.max)
         return std::nullopt;

@@ -71,21 +71,20 @@ Reading read(Catalogue::SettingId setting, QByteArrayView value, bool longer)
 
 std::optional<QByteArray> fileText(const SettingValue &value)
 {
-    return std::visit(Overloaded{[](SwitchState state) -> std::optional<QByteArray> {
-                                     if (state == SwitchState::Default)
-                                         return std::nullopt;
-                                     return state == SwitchState::On ? "1"_ba : "0"_ba;
-                                 },
-                                 // QByteArray::number never groups digits nor follows the user's locale.
-                                 [](SliderPosition slider) -> std::optional<QByteArray> {
-                                     return QByteArray::number(slider.value);
-                                 },
-                                 [](DxSelection dx) -> std::optional<QByteArray> {
-                                     if (!dx.level)
-                                         return std::nullopt;
-                                     return QByteArray::number(*dx.level);
-                                 }},
-                      value);
+    return std::visit(
+        Overloaded{[](SwitchState state) -> std::optional<QByteArray> {
+                       if (state == SwitchState::Default)
+                           return std::nullopt;
+                       return state == SwitchState::On ? "1"_ba : "0"_ba;
+                   },
+                   // QByteArray::number never groups digits nor follows the user's locale.
+                   [](SliderPosition slider) -> std::optional<QByteArray> { return QByteArray::number(slider.value); },
+                   [](DxSelection dx) -> std::optional<QByteArray> {
+                       if (!dx.level)
+                           return std::nullopt;
+                       return QByteArray::number(*dx.level);
+                   }},
+        value);
 }
 
 QString shownWords(const SettingValue &value)

@@ -25,9 +25,10 @@ struct Reading {
     bool exact = false;                // the window then shows exactly what the file says
 };
 
-// `value` is the command's value part, one double quote off each end; `longer` says it was cut short. Any number sets a switch: 1 is On, anything else Off, and only 0
-// and 1 are shown exactly. A slider takes a number within its range, rounded to a whole one (halves to
-// even); a fraction is not shown exactly. The DirectX row takes only a level it offers.
+// `value` is the command's value part, one double quote off each end; `longer` says it was cut short. Any number sets a
+// switch: 1 is On, anything else Off, and only 0 and 1 are shown exactly. A slider takes a number within its range,
+// rounded to a whole one (halves to even); a fraction is not shown exactly. The DirectX row takes only a level it
+// offers.
 Reading read(Catalogue::SettingId setting, QByteArrayView value, bool longer);
 
 // The value as a config gives it: "1" or "0", a slider's number, the level; none for a switch in

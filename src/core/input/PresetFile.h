@@ -8,11 +8,10 @@
 
 #include <variant>
 
-// A preset file: up to 51 items separated by commas or line ends. Item n sets three-state row n
-// (n = 0..36) or the slider of row 90 + n - 37 (n = 37..50): every setting but the DirectX level, in
-// the catalogue's order. An item's last character is its kind digit: 1 selects
-// On, 3 selects Off, 2 sets the slider to 0, any other digit sets the slider to the number after
-// the item's first "." (or to the whole item when it has none).
+// A preset file: up to 51 items separated by commas or line ends. The items set every setting but the
+// DirectX level, in the catalogue's order: the 37 switches, then the 14 sliders. An item's last
+// character is its kind digit: 1 selects On, 3 selects Off, 2 sets the slider to 0, any other digit
+// sets the slider to the number after the item's first "." (or to the whole item when it has none).
 namespace PresetFile {
 
 inline constexpr int itemCount = 37 + 14;

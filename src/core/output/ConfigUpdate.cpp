@@ -10,7 +10,6 @@
 #include <array>
 #include <optional>
 
-
 namespace ConfigUpdate {
 
 namespace {

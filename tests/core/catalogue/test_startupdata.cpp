@@ -3,9 +3,9 @@
 #include "core/catalogue/StartupData.h"
 #include "support/Files.h"
 
+#include "support/ChoicesText.h"
 #include <QDir>
 #include <QTemporaryDir>
-#include "support/ChoicesText.h"
 
 #include <QTest>
 
@@ -49,7 +49,8 @@ private slots:
         for (int n = 0; n < counts.value(0); ++n)
             desc << u" desc, \"line\" %1 "_s.arg(n);
         for (int k = 0; k < counts.value(1); ++k)
-            sldef << QString::number(k < Catalogue::sliderCount ? Catalogue::setting(Catalogue::sliderSetting(k)).slider.min + k : 1);
+            sldef << QString::number(
+                k < Catalogue::sliderCount ? Catalogue::setting(Catalogue::sliderSetting(k)).slider.min + k : 1);
         for (int n = 0; n < counts.value(2); ++n)
             defval << u"%1, 'x'\t"_s.arg(n);
         const QString folder = !counts.isEmpty() ? dir.path() : dir.filePath(u"nothing-here"_s);

@@ -141,9 +141,9 @@ private slots:
         const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(path);
         using Why = OutsideFile::Failure::Why;
         const Why why = existing.failure ? existing.failure->why : Why::CannotRead;
-        QCOMPARE(existing.binary         ? u"binary"_s
-                 : !existing.failure     ? QString()
-                 : why == Why::TooLarge  ? u"too large"_s
+        QCOMPARE(existing.binary           ? u"binary"_s
+                 : !existing.failure       ? QString()
+                 : why == Why::TooLarge    ? u"too large"_s
                  : why == Why::NotOrdinary ? u"not ordinary"_s
                                            : u"unreadable"_s,
                  whyNot);
