@@ -9,7 +9,7 @@ class TestOutputCommands : public AppTest {
 
     static QWidget *preview() { return AppFixture::shownWindows(u"preview"_s).value(0); }
     static QPlainTextEdit *text() { return preview()->findChild<QPlainTextEdit *>(u"txtprv"_s); }
-    static QString showfpsLine() { return text()->toPlainText().split(u'\n').value(4 + 33); }
+    static QString showfpsLine() { return text()->toPlainText().split(u'\n').filter(u"cl_showfps "_s).value(0); }
 
 private slots:
     // Each Preview shows the current choices, in the window already open, over what was typed there;
@@ -21,7 +21,7 @@ private slots:
         QVERIFY(first && QTest::qWaitForWindowActive(first));
         QCOMPARE(QApplication::focusWidget(), first->findChild<QPushButton *>(u"close"_s));
         QCOMPARE(text()->textCursor().position(), 0);
-        QCOMPARE(showfpsLine(), u"cl_showfps "_s + app->window()->tables().defval[33]);
+        QCOMPARE(showfpsLine(), u"cl_showfps "_s + app->window()->tables().defval[size_t(named("cl_showfps").place())]);
         text()->appendPlainText(u"typed by the user"_s);
 
         app->click(u"Option1_33"_s);
