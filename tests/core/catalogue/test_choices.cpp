@@ -9,22 +9,13 @@ using namespace Qt::StringLiterals;
 class TestChoices : public QObject {
     Q_OBJECT
 private slots:
-    void sliderValuesStayInRange_data()
-    {
-        QTest::addColumn<int>("set");
-        QTest::addColumn<int>("held");
-        // rate: 10000..50000
-        QTest::newRow("below") << 9999 << 10000;
-        QTest::newRow("above") << INT_MAX << 50000;
-    }
     void sliderValuesStayInRange()
     {
-        QFETCH(int, set);
-        QFETCH(int, held);
-        const Catalogue::SettingId rate = named("rate");
-        Choices choices;
-        choices.setSliderValue(rate, set);
-        QCOMPARE(choices.sliderValue(rate), held);
+        Choices choices; // rate: 10000..50000
+        for (const auto &[set, held] : {std::pair{9999, 10000}, {INT_MAX, 50000}}) {
+            choices.setSliderValue(named("rate"), set);
+            QCOMPARE(choices.sliderValue(named("rate")), held);
+        }
     }
 
     // Each setter gives its setting a value and marks it as set, even when the value was already so;

@@ -1,9 +1,9 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/RowActions.h"
 #include "core/catalogue/StartupData.h"
+#include "support/ChoicesText.h"
 #include "support/Files.h"
 
-#include "support/ChoicesText.h"
 #include <QDir>
 #include <QTemporaryDir>
 

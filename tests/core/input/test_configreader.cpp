@@ -6,8 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/stat.h>
-
 using namespace Qt::StringLiterals;
 
 class TestConfigReader : public QObject {
@@ -70,22 +68,6 @@ private slots:
         for (qsizetype piece : {1, 2, 3})
             QVERIFY2(changedSettings(openedConfig(text, {}, piece)).join(u' ') == rows,
                      qPrintable(u"pieces of %1"_s.arg(piece)));
-    }
-
-    // A pipe would wait for a writer and /dev/zero never ends; the test's timeout catches a hang.
-    void readsOnlyOrdinaryFiles()
-    {
-        QTemporaryDir folder;
-        const QString pipe = folder.filePath(u"pipe.cfg"_s);
-        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        QVERIFY(QFile::link(pipe, folder.filePath(u"link.cfg"_s)));
-        Choices rows;
-        for (const QString &path : {pipe, folder.filePath(u"link.cfg"_s), u"/dev/zero"_s, folder.path()})
-            QVERIFY2(!ConfigReader(rows).readFile(path), qPrintable(path));
-        QVERIFY(writeFile(folder.filePath(u"ordinary.cfg"_s), "cl_showfps 1"));
-        QVERIFY(QFile::link(folder.filePath(u"ordinary.cfg"_s), folder.filePath(u"to-ordinary.cfg"_s)));
-        QVERIFY(ConfigReader(rows).readFile(folder.filePath(u"to-ordinary.cfg"_s)));
-        QCOMPARE(changedSettings(rows), QStringList{u"cl_showfps=On"_s});
     }
 
     void readsPlayersConfigs_data()
