@@ -39,9 +39,7 @@ public:
     // its range: a value outside ends at the nearest end.
     void set(Catalogue::SettingId setting, const SettingValue &value);
 
-    SwitchState switchState(Catalogue::SettingId setting) const { return std::get<SwitchState>(value(setting)); }
     int sliderValue(Catalogue::SettingId setting) const { return std::get<SliderPosition>(value(setting)).value; }
-    std::optional<int> dxLevel() const { return std::get<DxSelection>(value(Catalogue::directXSetting)).level; }
 
     void setSwitch(Catalogue::SettingId setting, SwitchState state) { set(setting, state); }
     void setSliderValue(Catalogue::SettingId setting, int value) { set(setting, SliderPosition{value}); }

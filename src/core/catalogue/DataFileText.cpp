@@ -15,6 +15,19 @@ constexpr std::array<char16_t, 32> windows1252High = {0x20AC, 0x0081, 0x201A, 0x
                                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Every byte becomes one character. The five bytes Windows-1252 leaves undefined become the
+// control characters of the same value, as Windows itself decodes them.
+QString decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(windows1252High[value - 0x80]) : QChar(char16_t{value});
+    }
+    return text;
+}
+
 // Collects lines from bytes that may arrive in pieces.
 class LineCollector {
 public:
@@ -79,17 +92,6 @@ private:
 };
 
 } // namespace
-
-QString decode(QByteArrayView bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(windows1252High[value - 0x80]) : QChar(char16_t{value});
-    }
-    return text;
-}
 
 Lines splitLines(QByteArrayView bytes, int maxLines)
 {

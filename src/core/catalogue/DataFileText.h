@@ -9,10 +9,6 @@
 // The program's data files: 8-bit text in the Windows-1252 code page, one entry a line.
 namespace DataFileText {
 
-// Every byte becomes one character. The five bytes Windows-1252 leaves undefined become the
-// control characters of the same value, as Windows itself decodes them.
-QString decode(QByteArrayView bytes);
-
 struct Lines {
     QStringList lines;            // verbatim, without their line ends
     bool moreFollow = false;      // the file goes on after the last line taken

@@ -30,6 +30,23 @@ QString previewValue(const Choices &choices, Catalogue::SettingId setting, const
     return QString::number(Catalogue::dxResetLevel);
 }
 
+// The lines the saved file writes, in its order.
+QList<SettingLine> fileSettingLines(const Choices &choices)
+{
+    QList<SettingLine> lines;
+    const auto add = [&](Catalogue::SettingId setting) {
+        if (const std::optional<QByteArray> value = ValueRule::fileText(choices.value(setting)))
+            lines.append({setting, *value});
+    };
+    // The DirectX level comes last.
+    for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
+        if (setting != Catalogue::directXSetting)
+            add(setting);
+    }
+    add(Catalogue::directXSetting);
+    return lines;
+}
+
 } // namespace
 
 QByteArray SettingLine::text() const
@@ -45,22 +62,6 @@ QString composePreviewText(const Choices &choices, const StartupTables &tables)
         lines << toQString(Catalogue::setting(setting).name) + u' ' + previewValue(choices, setting, tables);
     lines << QString() << previewFooterRule << echoLine << previewFooterRule;
     return lines.join(lineBreak);
-}
-
-QList<SettingLine> fileSettingLines(const Choices &choices)
-{
-    QList<SettingLine> lines;
-    const auto add = [&](Catalogue::SettingId setting) {
-        if (const std::optional<QByteArray> value = ValueRule::fileText(choices.value(setting)))
-            lines.append({setting, *value});
-    };
-    // The DirectX level comes last.
-    for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
-        if (setting != Catalogue::directXSetting)
-            add(setting);
-    }
-    add(Catalogue::directXSetting);
-    return lines;
 }
 
 QList<SettingLine> settingLinesSetInWindow(const Choices &choices)

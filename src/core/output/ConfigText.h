@@ -17,12 +17,8 @@ struct SettingLine {
     QByteArray text() const;
 };
 
-// The settings the saved file writes, in its order: the switches set On or Off, every slider,
-// mat_dxlevel when a level is selected.
-QList<SettingLine> fileSettingLines(const Choices &choices);
-
-// The lines of fileSettingLines whose settings were set in this window: what saving over a
-// player's file writes, so that everything else in it stays the player's.
+// The lines of composeFileText whose settings were set in this window: what saving over a player's
+// file writes, so that everything else in it stays the player's.
 QList<SettingLine> settingLinesSetInWindow(const Choices &choices);
 
 // The text the preview window shows: every setting in the catalogue's order, switches in Default
@@ -30,6 +26,7 @@ QList<SettingLine> settingLinesSetInWindow(const Choices &choices);
 // between lines, none after the last.
 QString composePreviewText(const Choices &choices, const StartupTables &tables);
 
-// The config file as saved: the lines of fileSettingLines between the banner and the closing echo.
+// The config file as saved: between the banner and the closing echo, the switches set On or Off,
+// every slider, and mat_dxlevel when a level is selected.
 // Every line, the last one included, ends with CR LF.
 QByteArray composeFileText(const Choices &choices);

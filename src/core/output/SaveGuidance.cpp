@@ -16,8 +16,6 @@ bool sameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
-
 bool isGameConfigFolder(const QString &folder, const QString &foundFolder)
 {
     const QFileInfo info(folder);
@@ -28,6 +26,8 @@ bool isGameConfigFolder(const QString &folder, const QString &foundFolder)
     return sameName(QFileInfo(path).fileName(), u"cfg"_s)
            && sameName(QFileInfo(QFileInfo(path).path()).fileName(), u"cstrike"_s);
 }
+
+} // namespace
 
 Advice adviceFor(const QString &path, const QString &foundFolder)
 {

@@ -13,11 +13,9 @@ enum class Advice {
     NotRunByItself,  // a new file of another name: nothing runs it unless it is exec'd
 };
 
-// Whether `folder` is the game's config folder: the one the Steam lookup found (`foundFolder`, empty
-// when none), compared by canonical path, or any folder named cfg directly inside one named cstrike.
-bool isGameConfigFolder(const QString &folder, const QString &foundFolder);
-
-// The advice for saving to `path`. Names compare without regard to letter case; an existing file of
+// The advice for saving to `path` when it is in the game's config folder: the one the Steam lookup
+// found (`foundFolder`, empty when none), compared by canonical path, or any folder named cfg directly
+// inside one named cstrike. Names compare without regard to letter case; an existing file of
 // another name was made by the player, and may well be exec'd on purpose, so it needs none.
 Advice adviceFor(const QString &path, const QString &foundFolder);
 
