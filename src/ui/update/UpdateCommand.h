@@ -17,7 +17,6 @@ public:
 
     // Checks against another document from now on, for example a server of one's own.
     void setDocument(const QUrl &documentUrl, std::chrono::milliseconds deadline = UpdateChecker::defaultDeadline);
-    const UpdateChecker &checker() const { return *m_checker; }
 
     // Starts a check; a click while one runs is ignored.
     void run();
