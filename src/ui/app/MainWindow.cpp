@@ -71,6 +71,11 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
     createMenus();
     addShortcuts();
     connectMenus();
+    // The tab strip, the version line and the Status Bar take the display face, as do some of the
+    // catalogue's controls; the menu bar keeps its face, which it would otherwise take from the window.
+    m_fontControls = {{m_tabs, m_downLabel, m_infoLabel}, {menuBar()}};
+    m_fontControls.following << m_tabs->displayFaceControls();
+    m_fontControls.keeping << m_tabs->ownFaceControls();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -202,7 +207,7 @@ void MainWindow::connectMenus()
     connect(m_choices, &CurrentChoices::changed, this, &MainWindow::nameUndoSteps);
     for (std::size_t i = 0; i < m_fontActions.size(); ++i) {
         connect(m_fontActions[i], &QAction::triggered, this,
-                [this, i] { DisplayFont::apply(*this, m_fontActions, i); });
+                [this, i] { DisplayFont::apply(*this, m_fontControls, m_fontActions, i); });
     }
     connect(m_previewAction, &QAction::triggered, new PreviewCommand(*m_choices, m_tables, this), &PreviewCommand::run);
     connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);

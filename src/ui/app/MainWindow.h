@@ -75,6 +75,7 @@ private:
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     DisplayFont::Actions m_fontActions{};
+    DisplayFont::Controls m_fontControls;
     QAction *m_previewAction = nullptr;
     QAction *m_statusBarAction = nullptr;
     QAction *m_updateAction = nullptr;

@@ -4,7 +4,6 @@
 #include "core/catalogue/RowActions.h"
 #include "ui/CurrentChoices.h"
 #include "ui/catalogue/CatalogueLayout.h"
-#include "ui/catalogue/ControlNames.h"
 #include "ui/catalogue/StripPage.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/DesignFont.h"
@@ -21,6 +20,19 @@ namespace Layout = CatalogueLayout;
 using Catalogue::Kind;
 
 namespace {
+
+// Controls that repeat are named "base_index": a row's button, box and name by the row's number
+// (default_5, pic_5, cmd_5), sliders and DirectX levels by their number among their kind (Slider_3, dx_0).
+QString indexedName(QStringView base, int index)
+{
+    return base.toString() + u'_' + QString::number(index);
+}
+
+// Sliders are numbered among themselves: Slider_0 is the slider of row 90.
+QString sliderName(const Catalogue::Setting &slider)
+{
+    return indexedName(u"Slider", slider.rowIndex - Catalogue::firstSliderRow);
+}
 
 // Unchecks every button of an exclusive group, which the group alone never allows.
 void uncheckAll(QButtonGroup &group)
@@ -97,10 +109,11 @@ void CatalogueTabs::addStaticTexts()
             font.setItalic(true);
             label->setFont(font);
         }
+        (text.face == Layout::Face::Display ? m_displayFace : m_ownFace) << label;
     }
 }
 
-void CatalogueTabs::addNameLabel(int setting, const QString &objectName, int left, int top)
+QWidget *CatalogueTabs::addNameLabel(int setting, const QString &objectName, int left, int top)
 {
     auto *label = new ClickableLabel(toQString(Catalogue::setting(setting).name), canvas(setting));
     label->setObjectName(objectName);
@@ -108,9 +121,10 @@ void CatalogueTabs::addNameLabel(int setting, const QString &objectName, int lef
     connect(label, &ClickableLabel::clicked, this,
             [this, setting] { emit describing(RowActions::descriptionText(m_tables, setting)); });
     m_names[setting] = label;
+    return label;
 }
 
-void CatalogueTabs::addResetButton(int setting, const QString &objectName, int left, int top)
+QWidget *CatalogueTabs::addResetButton(int setting, const QString &objectName, int left, int top)
 {
     auto *button = new QPushButton(u"D"_s, canvas(setting));
     button->setObjectName(objectName);
@@ -119,6 +133,7 @@ void CatalogueTabs::addResetButton(int setting, const QString &objectName, int l
     connect(button, &QPushButton::clicked, this, [this, setting, name = button->accessibleName()] {
         edit(name, [&](Choices &choices) { RowActions::reset(choices, m_tables, setting); });
     });
+    return button;
 }
 
 void CatalogueTabs::addSwitchRow(int setting, int top)
@@ -126,12 +141,13 @@ void CatalogueTabs::addSwitchRow(int setting, int top)
     const int row = Catalogue::setting(setting).rowIndex;
     const Layout::RowGeometry geometry = Layout::rowGeometry(Catalogue::setting(setting));
     const QString variable = toQString(Catalogue::setting(setting).name);
-    addResetButton(setting, indexedName(u"default", row), geometry.resetLeft, top);
+    m_displayFace << addResetButton(setting, indexedName(u"default", row), geometry.resetLeft, top);
 
     // Each row's two buttons sit in their own box, so they form one exclusive group per row.
     auto *box = new QWidget(canvas(setting));
     box->setObjectName(indexedName(u"pic", row));
     box->setFont(DesignFont::courierNew());
+    m_ownFace << box;
     box->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::optionBoxWidth, Layout::optionBoxHeight));
     auto *group = new QButtonGroup(box);
     auto makeOption = [&](QStringView name, int left, SwitchState state, const QString &accessibleName) {
@@ -149,7 +165,7 @@ void CatalogueTabs::addSwitchRow(int setting, int top)
     m_switches[setting].on = makeOption(u"Option1", 0, SwitchState::On, variable + u" On"_s);
     m_switches[setting].off = makeOption(u"Option0", Layout::offOptionLeft, SwitchState::Off, variable + u" Off"_s);
 
-    addNameLabel(setting, indexedName(u"cmd", row), geometry.nameLeft, top);
+    m_displayFace << addNameLabel(setting, indexedName(u"cmd", row), geometry.nameLeft, top);
 }
 
 void CatalogueTabs::addSliderRow(int setting, int top)
@@ -157,7 +173,7 @@ void CatalogueTabs::addSliderRow(int setting, int top)
     const Catalogue::Setting &row = Catalogue::setting(setting);
     const Layout::RowGeometry geometry = Layout::rowGeometry(row);
     const QString variable = toQString(row.name);
-    addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
+    m_displayFace << addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
 
     auto *slider = new ValueSlider(variable, canvas(setting));
     slider->setObjectName(sliderName(row));
@@ -174,15 +190,17 @@ void CatalogueTabs::addSliderRow(int setting, int top)
             variable, [&](Choices &choices) { choices.setSliderValue(setting, value); }, setting);
     });
     m_sliders[setting] = slider;
+    m_ownFace << slider;
 
-    addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
+    m_displayFace << addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
 }
 
 void CatalogueTabs::addDirectXRow()
 {
     const int setting = Catalogue::directXSetting;
-    addResetButton(setting, u"dxbutton"_s, Layout::dxResetLeft, Layout::dxTop);
-    addNameLabel(setting, u"dxcmd"_s, Layout::dxNameLeft, Layout::dxTop);
+    // Unlike the stacked rows, the DirectX row's button and name keep their face; its levels take the window's.
+    m_ownFace << addResetButton(setting, u"dxbutton"_s, Layout::dxResetLeft, Layout::dxTop)
+              << addNameLabel(setting, u"dxcmd"_s, Layout::dxNameLeft, Layout::dxTop);
 
     // The six levels share one group across the whole strip.
     for (int member = 0; member < Catalogue::dxLevelCount; ++member) {
@@ -191,6 +209,7 @@ void CatalogueTabs::addDirectXRow()
         option->setGeometry(Twips::rect(Layout::dxOptionLeft, Layout::dxOptionTop + member * Layout::dxOptionPitch,
                                         Layout::dxOptionWidth, Layout::dxOptionPitch));
         m_dxGroup->addButton(option, member);
+        m_displayFace << option;
     }
     connect(m_dxGroup, &QButtonGroup::idToggled, this, [this](int member, bool checked) {
         if (checked) {

@@ -26,6 +26,11 @@ public:
     // data tables are read.
     void describeNames();
 
+    // The controls that take the face the user chooses for the main window, and those that keep
+    // their own face whatever face the window around them takes.
+    const QWidgetList &displayFaceControls() const { return m_displayFace; }
+    const QWidgetList &ownFaceControls() const { return m_ownFace; }
+
 signals:
     // A name label was clicked: its setting's description.
     void describing(const QString &description);
@@ -40,8 +45,8 @@ private:
     void addSwitchRow(int setting, int top);
     void addSliderRow(int setting, int top);
     void addDirectXRow();
-    void addNameLabel(int setting, const QString &objectName, int left, int top);
-    void addResetButton(int setting, const QString &objectName, int left, int top);
+    QWidget *addNameLabel(int setting, const QString &objectName, int left, int top);
+    QWidget *addResetButton(int setting, const QString &objectName, int left, int top);
     QWidget *canvas(int setting) const;
 
     // Edits the current choices as `change` says, unless the controls are only being shown; `name`
@@ -57,4 +62,6 @@ private:
     std::array<SwitchButtons, Catalogue::threeStateCount> m_switches{};
     std::array<QSlider *, Catalogue::settingCount> m_sliders{};
     QButtonGroup *m_dxGroup = nullptr;
+    QWidgetList m_displayFace;
+    QWidgetList m_ownFace;
 };
