@@ -32,9 +32,9 @@ class TestMainWindow : public AppTest {
     }
 
     // New is answered Yes twice; the windows Preview and About open are closed as their button does.
-    void run(const QString &command)
+    void run(MenuItem command)
     {
-        if (command == u"new"_s)
+        if (command == MenuItem::New)
             app->prompts.yesNo << true << true;
         app->trigger(command);
         for (QWidget *shown : AppFixture::shownWindows())
@@ -61,8 +61,9 @@ private slots:
 
         const QPoint position = app->window()->pos();
         for (const bool shown : {false, true}) {
-            app->trigger(u"statbar"_s);
-            QVERIFY(infoLabel()->isVisible() == shown && app->window()->menuAction(u"statbar"_s)->isChecked() == shown);
+            app->trigger(MenuItem::StatusBar);
+            QVERIFY(infoLabel()->isVisible() == shown
+                    && app->window()->action(MenuItem::StatusBar)->isChecked() == shown);
             QTRY_COMPARE(app->window()->centralWidget()->size(),
                          QSize(Twips::toPixels(6735), Twips::toPixels(shown ? 8415 : 8415 - 975)));
             QCOMPARE(app->window()->pos(), position);
@@ -73,18 +74,18 @@ private slots:
     // time, beside which the main window still takes input; Enter or Esc closes it.
     void shortcutsAndTheAboutWindow()
     {
-        const QStringList items{u"new"_s, u"open"_s, u"inst"_s, u"exit"_s, u"prv"_s};
+        const QList items{MenuItem::New, MenuItem::Open, MenuItem::Save, MenuItem::Exit, MenuItem::Preview};
         const QKeySequence quit = QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(u"Ctrl+Q"_s));
         QList<QKeySequence> keys{QKeySequence::New, QKeySequence::Open, QKeySequence::Save, quit, u"Ctrl+Shift+P"_s};
         for (int i = 0; i < items.size(); ++i) {
-            QSignalSpy triggered(app->window()->menuAction(items[i]), &QAction::triggered);
+            QSignalSpy triggered(app->window()->action(items[i]), &QAction::triggered);
             QTest::keySequence(app->window(), keys[i]);
-            QVERIFY2(triggered.size() == 1, qPrintable(items[i]));
+            QVERIFY2(triggered.size() == 1, QMetaEnum::fromType<MenuItem>().valueToKey(int(items[i])));
         }
 
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            app->trigger(u"about"_s);
-            app->trigger(u"about"_s);
+            app->trigger(MenuItem::About);
+            app->trigger(MenuItem::About);
             const QWidgetList abouts = AppFixture::shownWindows(u"aboutfr"_s);
             QCOMPARE(abouts.size(), 1);
             QPointer<QWidget> about = abouts[0];
@@ -105,14 +106,14 @@ private slots:
         for (QAction *menu : app->window()->menuBar()->actions())
             menus << menu->text();
         QCOMPARE(menus.mid(0, 3), (QStringList{u"&File"_s, u"&Edit"_s, u"&Options"_s}));
-        QAction *undo = app->window()->menuAction(u"undo"_s);
-        QAction *redo = app->window()->menuAction(u"redo"_s);
+        QAction *undo = app->window()->action(MenuItem::Undo);
+        QAction *redo = app->window()->action(MenuItem::Redo);
         QVERIFY(!undo->isEnabled() && undo->text() == u"&Undo"_s);
 
         app->click(u"Option1_33"_s);
         app->click(u"Option1_33"_s);
         const QString clicked = app->changed();
-        app->trigger(u"hfps"_s);
+        app->trigger(MenuItem::HighFps);
         const QString preset = app->changed();
         QCOMPARE(undo->text(), u"&Undo High FPS preset"_s);
         QTest::keySequence(app->window(), QKeySequence::Undo);
@@ -139,12 +140,14 @@ private slots:
         const QList<QLabel *> names =
             app->window()->findChildren<QLabel *>(QRegularExpression(u"^(cmd_\\d+|dxcmd)$"_s));
         QVERIFY(names.size() == 52 && infoLabel()->wordWrap()); // one per description slot
-        for (const QString &face : {u"Times New Roman"_s, u"Courier New"_s, u"Arial"_s}) {
-            const QString item = face.section(u' ', 0, 0).toLower();
+        const QList<std::pair<MenuItem, QString>> faces{{MenuItem::FontTimes, u"Times New Roman"_s},
+                                                        {MenuItem::FontCourier, u"Courier New"_s},
+                                                        {MenuItem::FontArial, u"Arial"_s}};
+        for (const auto &[item, face] : faces) {
             app->trigger(item);
             app->trigger(item);
-            for (const QString &name : {u"arial"_s, u"times"_s, u"courier"_s})
-                QCOMPARE(app->window()->menuAction(name)->isChecked(), name == item);
+            for (const MenuItem other : {MenuItem::FontArial, MenuItem::FontTimes, MenuItem::FontCourier})
+                QCOMPARE(app->window()->action(other)->isChecked(), other == item);
             for (const QString &name : following)
                 QCOMPARE(app->control<QWidget>(name)->font().toString().section(u',', 0, 1), face + u",8.25"_s);
             for (const QString &name : kept)
@@ -173,18 +176,18 @@ private slots:
         QPointer<MainWindow> old = app->window();
         app->click(u"Option1_3"_s);
         app->prompts.yesNo << false << true << false; // New file? No; New file? Yes, Finished? No
-        app->trigger(u"new"_s);
-        app->trigger(u"new"_s);
+        app->trigger(MenuItem::New);
+        app->trigger(MenuItem::New);
         QVERIFY(app->window() == old && old->isVisible() && app->prompts.yesNo.isEmpty());
         QCOMPARE(app->changed(), u"cl_smooth=On"_s);
 
-        app->trigger(u"prv"_s);
-        app->trigger(u"about"_s);
+        app->trigger(MenuItem::Preview);
+        app->trigger(MenuItem::About);
         QCOMPARE(AppFixture::shownWindows().size(), 3);
         app->writeData(u"sldef.cst"_s,
                        QByteArray("300 200 2048 abc 400 1200 1500 20 20 30 9999 10000 300 90 ").replace(' ', "\r\n"));
         app->prompts.yesNo << true << true;
-        app->trigger(u"new"_s);
+        app->trigger(MenuItem::New);
         QCOMPARE(app->prompts.said().mid(3),
                  (QStringList{
                      u"New file: Are you sure you want to start a new form?\r\n"
@@ -208,7 +211,7 @@ private slots:
             app->click(button);
         QCOMPARE(app->changed(), u"cl_interp=Off mat_dxlevel=90 r_dispradius=700 fov=90"_s);
 
-        app->trigger(u"exit"_s); // answered No
+        app->trigger(MenuItem::Exit); // answered No
         QVERIFY(fresh->isVisible() && app->programEnds == 0);
         QVERIFY(app->finish() && app->programEnds == 1);
         QCOMPARE(app->prompts.said().mid(7), QStringList(2, u"Finished?: Are you sure you want to exit?"_s));
@@ -216,13 +219,14 @@ private slots:
 
     void repeatedCommandLeavesNothingBehind_data()
     {
-        QTest::addColumn<QString>("command");
-        for (const QString &command : {u"new"_s, u"prv"_s, u"about"_s, u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s})
-            QTest::newRow(qPrintable(command)) << command;
+        QTest::addColumn<MenuItem>("command");
+        for (const MenuItem command : {MenuItem::New, MenuItem::Preview, MenuItem::About, MenuItem::HighQuality,
+                                       MenuItem::DefaultPreset, MenuItem::HighFps, MenuItem::DieHardFps})
+            QTest::newRow(QMetaEnum::fromType<MenuItem>().valueToKey(int(command))) << command;
     }
     void repeatedCommandLeavesNothingBehind()
     {
-        QFETCH(QString, command);
+        QFETCH(MenuItem, command);
         const int times = 100;
         // Once first, so that whatever Qt makes on first use and keeps is in the count before.
         run(command);
@@ -231,7 +235,7 @@ private slots:
         for (int i = 0; i < times && !QTest::currentTestFailed(); ++i)
             run(command);
         QCOMPARE(census(app->controller), before);
-        QCOMPARE(app->plays - plays, command == u"new"_s ? times : 0); // each New made a window of its own
+        QCOMPARE(app->plays - plays, command == MenuItem::New ? times : 0); // each New made a window of its own
     }
 
     // Its time running out, a click of any button anywhere on it, or a key that types a character hands it
@@ -295,9 +299,9 @@ private slots:
         QFETCH(QString, box);
         LocalHttpServer server(LocalHttpServer::hold());
         app->control<UpdateCommand>(u"updater"_s)->setDocument(server.url());
-        app->trigger(u"update"_s);
+        app->trigger(MenuItem::Update);
         QTRY_COMPARE(server.requestHeads().size(), 1);
-        QAction *item = app->window()->menuAction(u"update"_s);
+        QAction *item = app->window()->action(MenuItem::Update);
         QVERIFY(!item->isEnabled() && app->window()->cursor().shape() == Qt::BusyCursor);
         QTest::mouseClick(app->control<QAbstractButton>(u"Option1_7"_s), Qt::LeftButton);
         QVERIFY(app->control<QAbstractButton>(u"Option1_7"_s)->isChecked());
