@@ -15,7 +15,7 @@ class LinePanel;
 class QLabel;
 class UserPrompts;
 
-// The main window `main`: the tab strip with the catalogue, its menus and the Status Bar.
+// The main window: the tab strip with the catalogue, its menus and the Status Bar.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:

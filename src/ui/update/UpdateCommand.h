@@ -7,7 +7,7 @@
 class QWidget;
 class UserPrompts;
 
-// The Update command of the main window (`updater`): runs the version check in the background,
+// The Update command of the main window: runs the version check in the background,
 // so the window stays usable, and tells the result in one "Updater" box.
 class UpdateCommand : public QObject {
     Q_OBJECT
