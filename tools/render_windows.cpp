@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
         if (!save(window, out, u"main-tab%1.png"_s.arg(tab)))
             return 1;
     }
-    window.menuAction(u"prv"_s)->trigger();
+    window.action(MainWindow::MenuItem::Preview)->trigger();
     for (QWidget *preview : QApplication::topLevelWidgets()) {
         QApplication::processEvents();
         if (preview->objectName() == u"preview"_s && !save(*preview, out, u"preview.png"_s))

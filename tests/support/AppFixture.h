@@ -11,6 +11,7 @@
 
 // Every GUI test writes its texts as u"..."_s.
 using namespace Qt::StringLiterals;
+using MenuItem = MainWindow::MenuItem;
 
 // The running program as GUI tests drive it: scripted boxes and dialogs, a startup sound that only
 // counts its plays, and a data folder of the test's own holding a copy of the shipped data files.
@@ -37,7 +38,7 @@ public:
     }
 
     MainWindow *window() const { return controller.mainWindow(); }
-    void trigger(const QString &actionName) const { window()->menuAction(actionName)->trigger(); }
+    void trigger(MenuItem item) const { window()->action(item)->trigger(); }
     void click(const QString &objectName) const { QTest::mouseClick(control<QWidget>(objectName), Qt::LeftButton); }
     // What the window's choices differ in from a fresh window's, as "name=state" joined by blanks.
     QString changed() const { return changedSettings(window()->choices().value()).join(u' '); }

@@ -32,7 +32,6 @@ public:
     // What a fetched document says against the comparison number.
     static Outcome judge(QStringView document, int comparisonNumber);
 
-    const QUrl &documentUrl() const { return m_url; }
     bool isRunning() const { return m_reply != nullptr; }
 
     // Starts a check; does nothing while one is running.

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// The about window `aboutfr`: product name, version, credit line and contact request.
+// The about window: product name, version, credit line and contact request.
 // Modeless; OK, Enter, Esc and the close button close and destroy it.
 class AboutWindow : public QDialog {
     Q_OBJECT

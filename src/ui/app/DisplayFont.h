@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QWidgetList>
 
 #include <array>
 
@@ -25,9 +27,15 @@ inline constexpr std::array<Item, 3> items = {{
 // The menu entries of the three items, in the order of items.
 using Actions = std::array<QAction *, items.size()>;
 
+// The controls the face is set on: those that take it, and those that keep their own face whatever
+// face the window around them takes. Every other control takes the face of the widget it is in.
+struct Controls {
+    QWidgetList following;
+    QWidgetList keeping;
+};
+
 // Checks the chosen item's menu entry and clears the other two, then sets its face on the main
-// window and the catalogue's texts that follow the display font. Size, weight and style stay;
-// every other control keeps its face.
-void apply(QWidget &mainWindow, const Actions &actions, std::size_t chosen);
+// window and the controls that follow it. Size, weight and style stay.
+void apply(QWidget &mainWindow, const Controls &controls, const Actions &actions, std::size_t chosen);
 
 } // namespace DisplayFont

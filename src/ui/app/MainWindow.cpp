@@ -71,6 +71,11 @@ MainWindow::MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent
     createMenus();
     addShortcuts();
     connectMenus();
+    // The tab strip, the version line and the Status Bar take the display face, as do some of the
+    // catalogue's controls; the menu bar keeps its face, which it would otherwise take from the window.
+    m_fontControls = {{m_tabs, m_downLabel, m_infoLabel}, {menuBar()}};
+    m_fontControls.following << m_tabs->displayFaceControls();
+    m_fontControls.keeping << m_tabs->ownFaceControls();
     // The window takes exactly the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -110,107 +115,107 @@ void MainWindow::createCentralArea()
             [this](const QString &description) { showInStatusBar(*m_infoLabel, description); });
 }
 
-namespace {
-
-QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption)
+// Names a menu item's action, made by its menu, and holds it under its key.
+QAction *MainWindow::hold(MenuItem item, const QString &objectName, QAction *action)
 {
-    QAction *action = menu->addAction(caption);
     action->setObjectName(objectName);
+    m_actions.at(static_cast<std::size_t>(item)) = action;
     return action;
 }
 
-} // namespace
-
 void MainWindow::createMenus()
 {
+    using enum MenuItem;
     QMenuBar *bar = menuBar();
 
     QMenu *file = bar->addMenu(u"&File"_s);
     file->setObjectName(u"file"_s);
-    m_newAction = addMenuItem(file, u"new"_s, u"New"_s);
-    m_openAction = addMenuItem(file, u"open"_s, u"Open"_s);
-    m_saveAction = addMenuItem(file, u"inst"_s, u"Save"_s);
-    m_exitAction = addMenuItem(file, u"exit"_s, u"Exit"_s);
+    hold(New, u"new"_s, file->addAction(u"New"_s));
+    hold(Open, u"open"_s, file->addAction(u"Open"_s));
+    hold(Save, u"inst"_s, file->addAction(u"Save"_s));
+    hold(Exit, u"exit"_s, file->addAction(u"Exit"_s));
 
     QMenu *edit = bar->addMenu(u"&Edit"_s);
     edit->setObjectName(u"edit"_s);
-    m_undoAction = addMenuItem(edit, u"undo"_s, {});
-    m_redoAction = addMenuItem(edit, u"redo"_s, {});
+    hold(Undo, u"undo"_s, edit->addAction(QString()));
+    hold(Redo, u"redo"_s, edit->addAction(QString()));
     nameUndoSteps();
 
     QMenu *options = bar->addMenu(u"&Options"_s);
     options->setObjectName(u"opt"_s);
-    for (std::size_t i = 0; i < DisplayFont::items.size(); ++i) {
+    constexpr auto fontItems = std::to_array({FontArial, FontTimes, FontCourier});
+    static_assert(fontItems.size() == DisplayFont::items.size());
+    for (std::size_t i = 0; i < fontItems.size(); ++i) {
         const DisplayFont::Item &item = DisplayFont::items[i];
-        m_fontActions[i] = addMenuItem(options, QString::fromUtf16(item.actionName), QString::fromUtf16(item.caption));
+        m_fontActions[i] = hold(fontItems[i], QString::fromUtf16(item.actionName),
+                                options->addAction(QString::fromUtf16(item.caption)));
         m_fontActions[i]->setCheckable(true);
     }
     // A divider drawn as text: an ordinary item that does nothing.
-    addMenuItem(options, u"err"_s, u"--------------"_s);
-    m_previewAction = addMenuItem(options, u"prv"_s, u"Preview"_s);
-    m_statusBarAction = addMenuItem(options, u"statbar"_s, u"Status Bar"_s);
-    m_statusBarAction->setCheckable(true);
+    options->addAction(u"--------------"_s)->setObjectName(u"err"_s);
+    hold(Preview, u"prv"_s, options->addAction(u"Preview"_s));
+    hold(StatusBar, u"statbar"_s, options->addAction(u"Status Bar"_s))->setCheckable(true);
 
-    m_updateAction = bar->addAction(u"Update"_s);
-    m_updateAction->setObjectName(u"update"_s);
+    hold(Update, u"update"_s, bar->addAction(u"Update"_s));
 
     QMenu *presets = bar->addMenu(u"&Presets"_s);
     presets->setObjectName(u"presets"_s);
     // Each preset's file in the data folder is named after its menu item.
     m_presets = {{
-        {addMenuItem(presets, u"highq"_s, u"High Quality"_s), u"highq.cst"},
-        {addMenuItem(presets, u"defq"_s, u"Default"_s), u"defq.cst"},
-        {addMenuItem(presets, u"hfps"_s, u"High FPS"_s), u"hfps.cst"},
-        {addMenuItem(presets, u"dhfps"_s, u"Die Hard FPS"_s), u"dhfps.cst"},
+        {hold(HighQuality, u"highq"_s, presets->addAction(u"High Quality"_s)), u"highq.cst"},
+        {hold(DefaultPreset, u"defq"_s, presets->addAction(u"Default"_s)), u"defq.cst"},
+        {hold(HighFps, u"hfps"_s, presets->addAction(u"High FPS"_s)), u"hfps.cst"},
+        {hold(DieHardFps, u"dhfps"_s, presets->addAction(u"Die Hard FPS"_s)), u"dhfps.cst"},
     }};
 
-    m_aboutAction = bar->addAction(u"&About"_s);
-    m_aboutAction->setObjectName(u"about"_s);
+    hold(About, u"about"_s, bar->addAction(u"&About"_s));
 }
 
 void MainWindow::addShortcuts()
 {
+    using enum MenuItem;
     // The platform's own keys, shown beside the captions; each presses the very item it names.
-    m_newAction->setShortcuts(QKeySequence::New);
-    m_openAction->setShortcuts(QKeySequence::Open);
-    m_saveAction->setShortcuts(QKeySequence::Save);
-    m_exitAction->setShortcuts(QKeySequence::Quit);
-    m_undoAction->setShortcuts(QKeySequence::Undo);
-    m_redoAction->setShortcuts(QKeySequence::Redo);
-    if (m_exitAction->shortcuts().isEmpty()) // Windows, and some X11 desktops, bind nothing to Quit
-        m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    action(New)->setShortcuts(QKeySequence::New);
+    action(Open)->setShortcuts(QKeySequence::Open);
+    action(Save)->setShortcuts(QKeySequence::Save);
+    action(Exit)->setShortcuts(QKeySequence::Quit);
+    action(Undo)->setShortcuts(QKeySequence::Undo);
+    action(Redo)->setShortcuts(QKeySequence::Redo);
+    if (action(Exit)->shortcuts().isEmpty()) // Windows, and some X11 desktops, bind nothing to Quit
+        action(Exit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // No platform binds this one (Ctrl+P prints, F5 refreshes).
-    m_previewAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    action(Preview)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
 }
 
 // Every menu item is connected here. The commands live in objects of their own, owned by this
 // window; File, New is for whoever owns the windows, since it replaces this one.
 void MainWindow::connectMenus()
 {
-    connect(m_newAction, &QAction::triggered, this, &MainWindow::newFormRequested);
+    using enum MenuItem;
+    connect(action(New), &QAction::triggered, this, &MainWindow::newFormRequested);
     // The config dialogs first open in the game's own config folder, looked up as they open.
     const StartFolderLookup gameConfigFolder = [] {
         return GameConfigFolder::find(QDir::homePath(), QProcessEnvironment::systemEnvironment());
     };
-    connect(m_openAction, &QAction::triggered, new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder),
+    connect(action(Open), &QAction::triggered, new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder),
             &OpenCommand::run);
-    connect(m_saveAction, &QAction::triggered, new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder),
+    connect(action(Save), &QAction::triggered, new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder),
             &SaveCommand::run);
-    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(m_undoAction, &QAction::triggered, m_choices, &CurrentChoices::undo);
-    connect(m_redoAction, &QAction::triggered, m_choices, &CurrentChoices::redo);
+    connect(action(Exit), &QAction::triggered, this, &QWidget::close);
+    connect(action(Undo), &QAction::triggered, m_choices, &CurrentChoices::undo);
+    connect(action(Redo), &QAction::triggered, m_choices, &CurrentChoices::redo);
     connect(m_choices, &CurrentChoices::changed, this, &MainWindow::nameUndoSteps);
     for (std::size_t i = 0; i < m_fontActions.size(); ++i) {
         connect(m_fontActions[i], &QAction::triggered, this,
-                [this, i] { DisplayFont::apply(*this, m_fontActions, i); });
+                [this, i] { DisplayFont::apply(*this, m_fontControls, m_fontActions, i); });
     }
-    connect(m_previewAction, &QAction::triggered, new PreviewCommand(*m_choices, m_tables, this), &PreviewCommand::run);
-    connect(m_statusBarAction, &QAction::triggered, this, &MainWindow::toggleStatusBar);
+    connect(action(Preview), &QAction::triggered, new PreviewCommand(*m_choices, m_tables, this), &PreviewCommand::run);
+    connect(action(StatusBar), &QAction::triggered, this, &MainWindow::toggleStatusBar);
     auto *updater = new UpdateCommand(m_prompts, this);
-    connect(m_updateAction, &QAction::triggered, updater, &UpdateCommand::run);
+    connect(action(Update), &QAction::triggered, updater, &UpdateCommand::run);
     // A check can take a minute: the window shows it is busy, and the item waits for the answer.
     connect(updater, &UpdateCommand::runningChanged, this, [this](bool running) {
-        m_updateAction->setEnabled(!running);
+        action(Update)->setEnabled(!running);
         if (running)
             setCursor(Qt::BusyCursor);
         else
@@ -223,7 +228,7 @@ void MainWindow::connectMenus()
             presets->apply(preset.action->text().remove(u'&'), QString::fromUtf16(preset.fileName));
         });
     }
-    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(action(About), &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::showAbout()
@@ -244,7 +249,7 @@ void MainWindow::initialise()
     setWindowTitle(version);
     m_downLabel->setText(version);
     showInStatusBar(*m_infoLabel, u"Command: (cvar name here)\r\nDescription: (description here)"_s);
-    m_statusBarAction->setChecked(true);
+    action(MenuItem::StatusBar)->setChecked(true);
     m_fontActions[0]->setChecked(true);
     readDataFiles();
     emit startupSoundRequested();
@@ -259,11 +264,6 @@ void MainWindow::readDataFiles()
         m_prompts.inform(nullptr, u"Data files"_s, StartupData::problemReport(read.problems));
 }
 
-QAction *MainWindow::menuAction(const QString &objectName) const
-{
-    return findChild<QAction *>(objectName);
-}
-
 // Each item names the step it takes back or does again, and is greyed when there is none.
 void MainWindow::nameUndoSteps()
 {
@@ -272,14 +272,14 @@ void MainWindow::nameUndoSteps()
         action->setText(step.isEmpty() ? verb : verb + u' ' + step);
         action->setEnabled(!step.isEmpty());
     };
-    name(m_undoAction, u"&Undo"_s, history.undoName());
-    name(m_redoAction, u"&Redo"_s, history.redoName());
+    name(action(MenuItem::Undo), u"&Undo"_s, history.undoName());
+    name(action(MenuItem::Redo), u"&Redo"_s, history.redoName());
 }
 
 void MainWindow::toggleStatusBar()
 {
     // The action has already flipped its check mark; it records whether the bar is shown.
-    const bool shown = m_statusBarAction->isChecked();
+    const bool shown = action(MenuItem::StatusBar)->isChecked();
     m_infoLabel->setVisible(shown);
     setClientHeight(shown ? clientHeight : clientHeight - statusBarCut);
 }

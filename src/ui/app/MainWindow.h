@@ -15,10 +15,32 @@ class LinePanel;
 class QLabel;
 class UserPrompts;
 
-// The main window `main`: the tab strip with the catalogue, its menus and the Status Bar.
+// The main window: the tab strip with the catalogue, its menus and the Status Bar.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The menu items that do something, in menu order.
+    enum class MenuItem {
+        New,
+        Open,
+        Save,
+        Exit,
+        Undo,
+        Redo,
+        FontArial,
+        FontTimes,
+        FontCourier,
+        Preview,
+        StatusBar,
+        Update,
+        HighQuality,
+        DefaultPreset,
+        HighFps,
+        DieHardFps,
+        About,
+    };
+    Q_ENUM(MenuItem)
+
     // dataFolder: the folder holding the data files and presets.
     MainWindow(UserPrompts &prompts, QString dataFolder, QWidget *parent = nullptr);
 
@@ -29,8 +51,8 @@ public:
     CurrentChoices &choices() const { return *m_choices; }
     // The tables read from the data files at creation.
     const StartupTables &tables() const { return m_tables; }
-    // A menu item by its object name (new, open, inst, prv, highq...).
-    QAction *menuAction(const QString &objectName) const;
+    // The action of a menu item, made with the menus.
+    QAction *action(MenuItem item) const { return m_actions.at(static_cast<std::size_t>(item)); }
 
 signals:
     // File, New was chosen; whoever owns the program's windows decides what follows.
@@ -44,6 +66,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    static constexpr std::size_t menuItemCount = static_cast<std::size_t>(MenuItem::About) + 1;
+
     struct Preset {
         QAction *action;
         const char16_t *fileName;
@@ -51,6 +75,7 @@ private:
 
     void createCentralArea();
     void createMenus();
+    QAction *hold(MenuItem item, const QString &objectName, QAction *action);
     void addShortcuts();
     void connectMenus();
     void readDataFiles();
@@ -68,18 +93,10 @@ private:
     QLabel *m_downLabel = nullptr;
     QLabel *m_infoLabel = nullptr;
 
-    QAction *m_newAction = nullptr;
-    QAction *m_openAction = nullptr;
-    QAction *m_saveAction = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_undoAction = nullptr;
-    QAction *m_redoAction = nullptr;
+    std::array<QAction *, menuItemCount> m_actions{};
     DisplayFont::Actions m_fontActions{};
-    QAction *m_previewAction = nullptr;
-    QAction *m_statusBarAction = nullptr;
-    QAction *m_updateAction = nullptr;
+    DisplayFont::Controls m_fontControls;
     std::array<Preset, 4> m_presets{};
-    QAction *m_aboutAction = nullptr;
 
     QPointer<AboutWindow> m_about;
 };

@@ -4,7 +4,7 @@
 
 class QTimer;
 
-// The splash window `splash`: product name, logo and version, shown once at start. It hands
+// The splash window: product name, logo and version, shown once at start. It hands
 // over to the main window after 1.5 s, or at the first click on it or the first key that
 // types a character, whichever comes first.
 class SplashWindow : public QWidget {

@@ -52,11 +52,16 @@ inline constexpr QRgb blue = 0x0000FF;
 inline constexpr QRgb green = 0x00C000;
 inline constexpr QRgb windowGrey = 0xC0C0C0;
 
-// A static text's object name: base alone, or "base_index" for a member of a control array.
+// A static text's object name: base alone, or "base_index" for one of several texts of a kind
+// (choice_0 to choice_12), numbered among themselves.
 struct ControlName {
     std::string_view base;
     int index = -1;
 };
+
+// Whether a text takes the face the user chooses for the main window, or keeps the face it was
+// designed in whatever face the window around it takes.
+enum class Face : bool { Display, Own };
 
 struct StaticText {
     Catalogue::Tab tab;
@@ -68,6 +73,7 @@ struct StaticText {
     Qt::Alignment alignment;
     bool italic;
     bool wordWrap;
+    Face face;
 };
 std::span<const StaticText> staticTexts();
 

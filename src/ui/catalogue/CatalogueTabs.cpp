@@ -4,7 +4,6 @@
 #include "core/catalogue/RowActions.h"
 #include "ui/CurrentChoices.h"
 #include "ui/catalogue/CatalogueLayout.h"
-#include "ui/catalogue/ControlNames.h"
 #include "ui/catalogue/StripPage.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/DesignFont.h"
@@ -21,6 +20,18 @@ namespace Layout = CatalogueLayout;
 using Catalogue::Kind;
 
 namespace {
+
+// Controls that repeat are named "base_index": a row's button, box and name by the row's number
+// (default_5, pic_5, cmd_5), sliders and DirectX levels by their number among their kind (Slider_3, dx_0).
+QString indexedName(QStringView base, int index)
+{
+    return base.toString() + u'_' + QString::number(index);
+}
+
+QString sliderName(Catalogue::SettingId slider)
+{
+    return indexedName(u"Slider", Catalogue::sliderNumber(slider));
+}
 
 // Unchecks every button of an exclusive group, which the group alone never allows.
 void uncheckAll(QButtonGroup &group)
@@ -100,10 +111,11 @@ void CatalogueTabs::addStaticTexts()
             font.setItalic(true);
             label->setFont(font);
         }
+        (text.face == Layout::Face::Display ? m_displayFace : m_ownFace) << label;
     }
 }
 
-void CatalogueTabs::addNameLabel(Catalogue::SettingId setting, const QString &objectName, int left, int top)
+QWidget *CatalogueTabs::addNameLabel(Catalogue::SettingId setting, const QString &objectName, int left, int top)
 {
     auto *label = new ClickableLabel(toQString(Catalogue::setting(setting).name), canvas(setting));
     label->setObjectName(objectName);
@@ -111,9 +123,10 @@ void CatalogueTabs::addNameLabel(Catalogue::SettingId setting, const QString &ob
     connect(label, &ClickableLabel::clicked, this,
             [this, setting] { emit describing(RowActions::descriptionText(m_tables, setting)); });
     m_names[static_cast<size_t>(setting.place())] = label;
+    return label;
 }
 
-void CatalogueTabs::addResetButton(Catalogue::SettingId setting, const QString &objectName, int left, int top)
+QWidget *CatalogueTabs::addResetButton(Catalogue::SettingId setting, const QString &objectName, int left, int top)
 {
     auto *button = new QPushButton(u"D"_s, canvas(setting));
     button->setObjectName(objectName);
@@ -124,6 +137,7 @@ void CatalogueTabs::addResetButton(Catalogue::SettingId setting, const QString &
         RowActions::reset(reset, m_tables, setting);
         m_choices.change(reset, name);
     });
+    return button;
 }
 
 void CatalogueTabs::addSwitchRow(Catalogue::SettingId setting, int top)
@@ -131,12 +145,13 @@ void CatalogueTabs::addSwitchRow(Catalogue::SettingId setting, int top)
     const int row = Catalogue::setting(setting).rowIndex;
     const Layout::RowGeometry geometry = Layout::rowGeometry(Catalogue::setting(setting));
     const QString variable = toQString(Catalogue::setting(setting).name);
-    addResetButton(setting, indexedName(u"default", row), geometry.resetLeft, top);
+    m_displayFace << addResetButton(setting, indexedName(u"default", row), geometry.resetLeft, top);
 
     // Each row's two buttons sit in their own box, so they form one exclusive group per row.
     auto *box = new QWidget(canvas(setting));
     box->setObjectName(indexedName(u"pic", row));
     box->setFont(DesignFont::courierNew());
+    m_ownFace << box;
     box->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::optionBoxWidth, Layout::optionBoxHeight));
     auto *group = new QButtonGroup(box);
     auto makeOption = [&](QStringView name, int left, SwitchState state, const QString &accessibleName) {
@@ -161,7 +176,7 @@ void CatalogueTabs::addSwitchRow(Catalogue::SettingId setting, int top)
             (state == SwitchState::On ? on : off)->setChecked(true);
     };
 
-    addNameLabel(setting, indexedName(u"cmd", row), geometry.nameLeft, top);
+    m_displayFace << addNameLabel(setting, indexedName(u"cmd", row), geometry.nameLeft, top);
 }
 
 void CatalogueTabs::addSliderRow(Catalogue::SettingId setting, int top)
@@ -169,7 +184,7 @@ void CatalogueTabs::addSliderRow(Catalogue::SettingId setting, int top)
     const Catalogue::Setting &row = Catalogue::setting(setting);
     const Layout::RowGeometry geometry = Layout::rowGeometry(row);
     const QString variable = toQString(row.name);
-    addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
+    m_displayFace << addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
 
     auto *slider = new ValueSlider(variable, canvas(setting));
     slider->setObjectName(sliderName(setting));
@@ -186,14 +201,16 @@ void CatalogueTabs::addSliderRow(Catalogue::SettingId setting, int top)
     m_showValue[static_cast<size_t>(setting.place())] = [slider](const SettingValue &value) {
         slider->setValue(std::get<SliderPosition>(value).value);
     };
+    m_ownFace << slider;
 
-    addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
+    m_displayFace << addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
 }
 
 void CatalogueTabs::addDirectXRow(Catalogue::SettingId setting)
 {
-    addResetButton(setting, u"dxbutton"_s, Layout::dxResetLeft, Layout::dxTop);
-    addNameLabel(setting, u"dxcmd"_s, Layout::dxNameLeft, Layout::dxTop);
+    // Unlike the stacked rows, the DirectX row's button and name keep their face; its levels take the window's.
+    m_ownFace << addResetButton(setting, u"dxbutton"_s, Layout::dxResetLeft, Layout::dxTop)
+              << addNameLabel(setting, u"dxcmd"_s, Layout::dxNameLeft, Layout::dxTop);
 
     // The six levels share one group across the whole strip; each button's id is its level.
     auto *group = new QButtonGroup(this);
@@ -204,6 +221,7 @@ void CatalogueTabs::addDirectXRow(Catalogue::SettingId setting)
         option->setGeometry(Twips::rect(Layout::dxOptionLeft, Layout::dxOptionTop + member * Layout::dxOptionPitch,
                                         Layout::dxOptionWidth, Layout::dxOptionPitch));
         group->addButton(option, level.level);
+        m_displayFace << option;
     }
     connect(group, &QButtonGroup::idToggled, this, [this, setting, group](int level, bool checked) {
         if (checked)

@@ -28,6 +28,11 @@ public:
     // data tables are read.
     void describeNames();
 
+    // The controls that take the face the user chooses for the main window, and those that keep
+    // their own face whatever face the window around them takes.
+    const QWidgetList &displayFaceControls() const { return m_displayFace; }
+    const QWidgetList &ownFaceControls() const { return m_ownFace; }
+
 signals:
     // A name label was clicked: its setting's description.
     void describing(const QString &description);
@@ -37,8 +42,8 @@ private:
     void addSwitchRow(Catalogue::SettingId setting, int top);
     void addSliderRow(Catalogue::SettingId setting, int top);
     void addDirectXRow(Catalogue::SettingId setting);
-    void addNameLabel(Catalogue::SettingId setting, const QString &objectName, int left, int top);
-    void addResetButton(Catalogue::SettingId setting, const QString &objectName, int left, int top);
+    QWidget *addNameLabel(Catalogue::SettingId setting, const QString &objectName, int left, int top);
+    QWidget *addResetButton(Catalogue::SettingId setting, const QString &objectName, int left, int top);
     QWidget *canvas(Catalogue::SettingId setting) const;
 
     // Gives the setting the value its row's controls now show, unless the controls are only being
@@ -53,4 +58,6 @@ private:
     std::array<ClickableLabel *, Catalogue::settingCount> m_names{};
     // Per setting: sets its row's controls to show a value, without reporting it back as an edit.
     std::array<std::function<void(const SettingValue &)>, Catalogue::settingCount> m_showValue;
+    QWidgetList m_displayFace;
+    QWidgetList m_ownFace;
 };

@@ -5,7 +5,7 @@
 class QPlainTextEdit;
 class QPushButton;
 
-// The window `preview`: the preview text of the choices in a borderless window with a drawn frame.
+// The preview window: the preview text of the choices in a borderless window with a drawn frame.
 // The text can be edited but goes nowhere. Close and Escape close it.
 class PreviewWindow : public LinePanel {
     Q_OBJECT

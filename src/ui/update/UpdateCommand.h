@@ -7,7 +7,7 @@
 class QWidget;
 class UserPrompts;
 
-// The Update command of the main window (`updater`): runs the version check in the background,
+// The Update command of the main window: runs the version check in the background,
 // so the window stays usable, and tells the result in one "Updater" box.
 class UpdateCommand : public QObject {
     Q_OBJECT
@@ -17,7 +17,6 @@ public:
 
     // Checks against another document from now on, for example a server of one's own.
     void setDocument(const QUrl &documentUrl, std::chrono::milliseconds deadline = UpdateChecker::defaultDeadline);
-    const UpdateChecker &checker() const { return *m_checker; }
 
     // Starts a check; a click while one runs is ignored.
     void run();

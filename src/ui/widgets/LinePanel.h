@@ -12,7 +12,6 @@ public:
     explicit LinePanel(QWidget *parent = nullptr);
 
     void addLine(int x1, int y1, int x2, int y2);
-    const std::vector<QLine> &lines() const { return m_lines; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

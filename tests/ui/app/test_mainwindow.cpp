@@ -13,12 +13,10 @@
 // The splash window, on its own.
 class TestMainWindow : public AppTest {
     Q_OBJECT
+    using enum MainWindow::MenuItem;
 
     QLabel *infoLabel() const { return app->control<QLabel>(u"infolbl"_s); }
-    QString description(const char *name) const
-    {
-        return RowActions::descriptionText(app->window()->tables(), named(name));
-    }
+    QFont fontOf(const QString &control) const { return app->control<QWidget>(control)->font(); }
     // What a screen reader reads as the control's description.
     QString heard(QWidget *w) const { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
 
@@ -35,9 +33,9 @@ class TestMainWindow : public AppTest {
     }
 
     // New is answered Yes twice; the windows Preview and About open are closed as their button does.
-    void run(const QString &command)
+    void run(MenuItem command)
     {
-        if (command == u"new"_s)
+        if (command == New)
             app->prompts.yesNo << true << true;
         app->trigger(command);
         for (QWidget *shown : AppFixture::shownWindows())
@@ -47,8 +45,8 @@ class TestMainWindow : public AppTest {
     }
 
 private slots:
-    // A name shows its description when pressed with Space, Return or Enter (every name is pressed in the
-    // font test, and clicked beside the about window). A name given the focus from the keyboard is framed.
+    // A name shows its description when pressed with Space, Return or Enter (every name is pressed in each
+    // face, and clicked beside the about window). A name given the focus from the keyboard is framed.
     // Hiding the Status Bar takes its height off the window, which keeps its place.
     void nameLabelsShowTheirDescriptionInTheStatusBar()
     {
@@ -59,13 +57,14 @@ private slots:
         for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
             infoLabel()->clear();
             QTest::keyClick(name, key);
-            QCOMPARE(infoLabel()->text(), description("cl_phys_props_enable"));
+            QCOMPARE(infoLabel()->text(),
+                     RowActions::descriptionText(app->window()->tables(), named("cl_phys_props_enable")));
         }
 
         const QPoint position = app->window()->pos();
         for (const bool shown : {false, true}) {
-            app->trigger(u"statbar"_s);
-            QVERIFY(infoLabel()->isVisible() == shown && app->window()->menuAction(u"statbar"_s)->isChecked() == shown);
+            app->trigger(StatusBar);
+            QVERIFY(infoLabel()->isVisible() == shown && app->window()->action(StatusBar)->isChecked() == shown);
             QTRY_COMPARE(app->window()->centralWidget()->size(),
                          QSize(Twips::toPixels(6735), Twips::toPixels(shown ? 8415 : 8415 - 975)));
             QCOMPARE(app->window()->pos(), position);
@@ -76,24 +75,23 @@ private slots:
     // time, beside which the main window still takes input; Enter or Esc closes it.
     void shortcutsAndTheAboutWindow()
     {
-        const QStringList items{u"new"_s, u"open"_s, u"inst"_s, u"exit"_s, u"prv"_s};
+        const QList items{New, Open, Save, Exit, Preview};
         const QKeySequence quit = QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(u"Ctrl+Q"_s));
         QList<QKeySequence> keys{QKeySequence::New, QKeySequence::Open, QKeySequence::Save, quit, u"Ctrl+Shift+P"_s};
         for (int i = 0; i < items.size(); ++i) {
-            QSignalSpy triggered(app->window()->menuAction(items[i]), &QAction::triggered);
+            QSignalSpy triggered(app->window()->action(items[i]), &QAction::triggered);
             QTest::keySequence(app->window(), keys[i]);
-            QVERIFY2(triggered.size() == 1, qPrintable(items[i]));
+            QVERIFY2(triggered.size() == 1, QMetaEnum::fromType<MenuItem>().valueToKey(int(items[i])));
         }
 
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            app->trigger(u"about"_s);
-            app->trigger(u"about"_s);
-            const QWidgetList abouts = AppFixture::shownWindows(u"aboutfr"_s);
-            QCOMPARE(abouts.size(), 1);
-            QPointer<QWidget> about = abouts[0];
+            app->trigger(About);
+            app->trigger(About);
+            QCOMPARE(AppFixture::shownWindows(u"aboutfr"_s).size(), 1);
+            QPointer<QWidget> about = AppFixture::shownWindows(u"aboutfr"_s)[0];
             QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.5"_s);
             app->click(u"cmd_33"_s);
-            QCOMPARE(infoLabel()->text(), description("cl_showfps"));
+            QCOMPARE(infoLabel()->text(), RowActions::descriptionText(app->window()->tables(), named("cl_showfps")));
             QVERIFY(QTest::qWaitForWindowExposed(about));
             QTest::keyClick(about, key);
             QTRY_VERIFY(!about);
@@ -104,18 +102,15 @@ private slots:
     // keys; a click that changes nothing is no step.
     void editMenuUndoesAndRedoesWholeSteps()
     {
-        QStringList menus;
-        for (QAction *menu : app->window()->menuBar()->actions())
-            menus << menu->text();
-        QCOMPARE(menus.mid(0, 3), (QStringList{u"&File"_s, u"&Edit"_s, u"&Options"_s}));
-        QAction *undo = app->window()->menuAction(u"undo"_s);
-        QAction *redo = app->window()->menuAction(u"redo"_s);
+        const QList<QAction *> menus = app->window()->menuBar()->actions();
+        QCOMPARE(menus[0]->text() + menus[1]->text() + menus[2]->text(), u"&File&Edit&Options"_s);
+        QAction *undo = app->window()->action(Undo), *redo = app->window()->action(Redo);
         QVERIFY(!undo->isEnabled() && undo->text() == u"&Undo"_s);
 
         app->click(u"Option1_33"_s);
         app->click(u"Option1_33"_s);
         const QString clicked = app->changed();
-        app->trigger(u"hfps"_s);
+        app->trigger(HighFps);
         const QString preset = app->changed();
         QCOMPARE(undo->text(), u"&Undo High FPS preset"_s);
         QTest::keySequence(app->window(), QKeySequence::Undo);
@@ -132,29 +127,33 @@ private slots:
 
     // Each face after another one, and chosen twice: it reaches exactly the texts that follow the display
     // font, at their size; the others keep their own face (two of each kind of control show the wiring).
-    // In each face, every name label activated from the keyboard shows its own shipped description, which
-    // screen readers hear from the name and from the Status Bar, and which fits the Status Bar whole,
-    // word-wrapped; the labels are found by their names, as the data, not the code, decides what they show.
     void fontItemsChangeExactlyTheirControls()
     {
         const QStringList following{u"infolbl"_s, u"choice_0"_s, u"cmd_103"_s, u"default_0"_s};
         const QStringList kept{u"Label1"_s, u"dxbutton"_s, u"Slider_0"_s, u"Option0_0"_s};
-        const QList<QLabel *> names =
-            app->window()->findChildren<QLabel *>(QRegularExpression(u"^(cmd_\\d+|dxcmd)$"_s));
-        QVERIFY(names.size() == 52 && infoLabel()->wordWrap()); // one per description slot
-        for (const QString &face : {u"Times New Roman"_s, u"Courier New"_s, u"Arial"_s}) {
-            const QString item = face.section(u' ', 0, 0).toLower();
+        for (const auto &[item, face] : QList<std::pair<MenuItem, QString>>{
+                 {FontTimes, u"Times New Roman"_s}, {FontCourier, u"Courier New"_s}, {FontArial, u"Arial"_s}}) {
             app->trigger(item);
             app->trigger(item);
-            for (const QString &name : {u"arial"_s, u"times"_s, u"courier"_s})
-                QCOMPARE(app->window()->menuAction(name)->isChecked(), name == item);
+            for (const MenuItem other : {FontArial, FontTimes, FontCourier})
+                QCOMPARE(app->window()->action(other)->isChecked(), other == item);
             for (const QString &name : following)
-                QCOMPARE(app->control<QWidget>(name)->font().toString().section(u',', 0, 1), face + u",8.25"_s);
-            for (const QString &name : kept)
-                QCOMPARE(app->control<QWidget>(name)->font().family(),
-                         name.startsWith(u"Option"_s) ? u"Courier New"_s : u"Arial"_s);
-            QVERIFY(app->control<QWidget>(u"Label1"_s)->font().italic());
-            QCOMPARE(app->window()->menuBar()->font().family(), u"Arial"_s);
+                QCOMPARE(fontOf(name).toString().section(u',', 0, 1), face + u",8.25"_s);
+            for (const QString &name : kept) // the option boxes were designed in Courier New, the rest in Arial
+                QCOMPARE(fontOf(name).family(), name.startsWith(u"Option"_s) ? u"Courier New"_s : u"Arial"_s);
+            QVERIFY(fontOf(u"Label1"_s).italic() && app->window()->menuBar()->font().family() == u"Arial"_s);
+        }
+    }
+
+    // In each face, every name label activated from the keyboard shows its own shipped description, which
+    // screen readers hear from the name and from the Status Bar, and which fits the Status Bar whole,
+    // word-wrapped; the labels are found by their names, as the data, not the code, decides what they show.
+    void namesShowTheirWholeDescriptionInEachFace()
+    {
+        const auto names = app->window()->findChildren<QLabel *>(QRegularExpression(u"^(cmd_\\d+|dxcmd)$"_s));
+        QVERIFY(names.size() == 52 && infoLabel()->wordWrap()); // one per description slot
+        for (const MenuItem face : {FontTimes, FontCourier, FontArial}) {
+            app->trigger(face);
             for (QLabel *name : names) {
                 infoLabel()->clear();
                 QTest::keyClick(name, Qt::Key_Space);
@@ -162,70 +161,71 @@ private slots:
                 QVERIFY2(text.startsWith(u"Command: "_s + name->text() + u"\r\n"_s) && heard(name) == text
                              && heard(infoLabel()) == text
                              && infoLabel()->heightForWidth(infoLabel()->width()) <= infoLabel()->height(),
-                         qPrintable(u"%1, %2: %3"_s.arg(face, name->objectName(), text)));
+                         qPrintable(u"%1, %2: %3"_s.arg(name->font().family(), name->objectName(), text)));
             }
         }
     }
 
-    // The window stays unless both questions are answered Yes; then a fresh one takes its place, greeting
-    // the user as the first one did and telling, after the logo, a problem with the data files it reads
-    // afresh; the windows the old one opened go with it. Its "D" buttons work, but the one whose entry is
-    // bad. Exit asks too; the close button, answered Yes, ends the program.
-    void newReplacesTheWindowAndCloseEndsTheProgram()
+    // The window stays unless both questions are answered Yes. Exit asks too; the close button, answered Yes,
+    // ends the program, as after any New that did not replace the window.
+    void newAndExitAskFirst()
     {
         QPointer<MainWindow> old = app->window();
         app->click(u"Option1_3"_s);
         app->prompts.yesNo << false << true << false; // New file? No; New file? Yes, Finished? No
-        app->trigger(u"new"_s);
-        app->trigger(u"new"_s);
+        app->trigger(New);
+        app->trigger(New);
         QVERIFY(app->window() == old && old->isVisible() && app->prompts.yesNo.isEmpty());
         QCOMPARE(app->changed(), u"cl_smooth=On"_s);
 
-        app->trigger(u"prv"_s);
-        app->trigger(u"about"_s);
+        app->trigger(Exit); // answered No
+        QVERIFY(old->isVisible() && app->programEnds == 0 && app->finish() && app->programEnds == 1);
+        QCOMPARE(app->prompts.said(), QStringList(2, u"New file: Are you sure you want to start a new form?\r\n"
+                                                     u"        (current setting will not be saved)"_s)
+                                          + QStringList(3, u"Finished?: Are you sure you want to exit?"_s));
+    }
+
+    // Both answered Yes, a fresh window takes the old one's place and the program goes on. It greets the user
+    // as the first one did and tells, after the logo, a problem with the data files it reads afresh; the
+    // windows the old one opened go with it. Its "D" buttons work, but the one whose entry is bad.
+    void newReplacesTheWindowWithAFreshOne()
+    {
+        QPointer<MainWindow> old = app->window();
+        app->click(u"Option1_3"_s);
+        app->trigger(Preview);
+        app->trigger(About);
         QCOMPARE(AppFixture::shownWindows().size(), 3);
         app->writeData(u"sldef.cst"_s,
                        QByteArray("300 200 2048 abc 400 1200 1500 20 20 30 9999 10000 300 90 ").replace(' ', "\r\n"));
         app->prompts.yesNo << true << true;
-        app->trigger(u"new"_s);
-        QCOMPARE(app->prompts.said().mid(3),
+        app->trigger(New);
+        QCOMPARE(app->prompts.said().mid(2), // after the two questions
                  (QStringList{
-                     u"New file: Are you sure you want to start a new form?\r\n"
-                     u"        (current setting will not be saved)"_s,
-                     u"Finished?: Are you sure you want to exit?"_s,
                      u"Logo: Tunewick still needs a logo, so if you would like to make one, please send it to "_s
                          + QString::fromUtf8(BuildInfo::contactEmail) + u"\r\nThanks! Your help is very appreciated!"_s,
                      u"Data files: "_s
                          + StartupData::problemReport(StartupData::readStartupTables(app->data.path()).problems)}));
-        MainWindow *fresh = app->window();
-        QVERIFY(fresh && fresh != old);
-        QTRY_VERIFY(!old);
-        QTRY_COMPARE(AppFixture::shownWindows().size(), 1);
-        QCOMPARE(app->changed(), QString());
-        QCOMPARE(fresh->windowTitle() + u'|' + app->control<QLabel>(u"downlabel"_s)->text() + u'|'
-                     + app->control<QLabel>(u"infolbl"_s)->text(),
+        QVERIFY(app->window() && app->window() != old && app->programEnds == 0 && app->prompts.yesNo.isEmpty());
+        QTRY_VERIFY(!old && AppFixture::shownWindows().size() == 1 && app->changed().isEmpty());
+        QCOMPARE(app->window()->windowTitle() + u'|' + app->control<QLabel>(u"downlabel"_s)->text() + u'|'
+                     + infoLabel()->text(),
                  u"Tunewick 1.5|Tunewick 1.5|Command: (cvar name here)\r\nDescription: (description here)"_s);
         app->control<QSlider>(u"Slider_3"_s)->setValue(700);
         app->control<QSlider>(u"Slider_13"_s)->setValue(1);
         for (const QString &button : {u"default_32"_s, u"default_93"_s, u"default_103"_s, u"dxbutton"_s})
             app->click(button);
         QCOMPARE(app->changed(), u"cl_interp=Off mat_dxlevel=90 r_dispradius=700 fov=90"_s);
-
-        app->trigger(u"exit"_s); // answered No
-        QVERIFY(fresh->isVisible() && app->programEnds == 0);
-        QVERIFY(app->finish() && app->programEnds == 1);
-        QCOMPARE(app->prompts.said().mid(7), QStringList(2, u"Finished?: Are you sure you want to exit?"_s));
     }
 
     void repeatedCommandLeavesNothingBehind_data()
     {
-        QTest::addColumn<QString>("command");
-        for (const QString &command : {u"new"_s, u"prv"_s, u"about"_s, u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s})
-            QTest::newRow(qPrintable(command)) << command;
+        QTest::addColumn<MenuItem>("command");
+        for (const MenuItem command : {New, Preview, About, HighQuality, DefaultPreset, HighFps, DieHardFps})
+            QTest::newRow(QMetaEnum::fromType<MenuItem>().valueToKey(int(command))) << command;
     }
     void repeatedCommandLeavesNothingBehind()
     {
-        QFETCH(QString, command);
+        QFETCH(MenuItem, command);
         const int times = 100;
         // Once first, so that whatever Qt makes on first use and keeps is in the count before.
         run(command);
@@ -234,7 +234,7 @@ private slots:
         for (int i = 0; i < times && !QTest::currentTestFailed(); ++i)
             run(command);
         QCOMPARE(census(app->controller), before);
-        QCOMPARE(app->plays - plays, command == u"new"_s ? times : 0); // each New made a window of its own
+        QCOMPARE(app->plays - plays, command == New ? times : 0); // each New made a window of its own
     }
 
     // Its time running out, a click of any button anywhere on it, or a key that types a character hands it
@@ -298,10 +298,9 @@ private slots:
         QFETCH(QString, box);
         LocalHttpServer server(LocalHttpServer::hold());
         app->control<UpdateCommand>(u"updater"_s)->setDocument(server.url());
-        app->trigger(u"update"_s);
+        app->trigger(Update);
         QTRY_COMPARE(server.requestHeads().size(), 1);
-        QAction *item = app->window()->menuAction(u"update"_s);
-        QVERIFY(!item->isEnabled() && app->window()->cursor().shape() == Qt::BusyCursor);
+        QVERIFY(!app->window()->action(Update)->isEnabled() && app->window()->cursor().shape() == Qt::BusyCursor);
         QTest::mouseClick(app->control<QAbstractButton>(u"Option1_7"_s), Qt::LeftButton);
         QVERIFY(app->control<QAbstractButton>(u"Option1_7"_s)->isChecked());
 
@@ -310,7 +309,7 @@ private slots:
         QTRY_VERIFY(!app->prompts.shown.isEmpty());
         QTest::qWait(10); // room for a second box
         QCOMPARE(app->prompts.said(), QStringList{u"Updater: "_s + box});
-        QVERIFY(item->isEnabled() && app->window()->cursor().shape() == Qt::ArrowCursor);
+        QVERIFY(app->window()->action(Update)->isEnabled() && app->window()->cursor().shape() == Qt::ArrowCursor);
     }
 };
 

@@ -14,16 +14,16 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(app->data.filePath({})));
         const QString config = app->writeData(u"mine.cfg"_s, "cl_showfps 1\nfov 90\nmat_dxlevel 81\nrate 1e6\n");
         app->prompts.files << config;
-        app->trigger(u"open"_s);
+        app->trigger(MenuItem::Open);
         // One box tells what the window cannot show; the whole Open is one step to undo.
         QCOMPARE(app->prompts.said().takeLast(),
                  u"Open a config: 4 settings were read from %1. The window cannot show these values from the file, "
                  u"and shows instead:\n\nrate 1e6: 25000\n\nSaving over the file with Update keeps these values, "
                  u"unless you set them in this window."_s.arg(QDir::toNativeSeparators(config)));
-        QCOMPARE(app->window()->menuAction(u"undo"_s)->text(), u"&Undo Open mine.cfg"_s);
+        QCOMPARE(app->window()->action(MenuItem::Undo)->text(), u"&Undo Open mine.cfg"_s);
         app->prompts.shown.removeLast();
-        app->trigger(u"open"_s); // cancelled: nothing changes, nothing is said
-        app->trigger(u"inst"_s); // cancelled
+        app->trigger(MenuItem::Open); // cancelled: nothing changes, nothing is said
+        app->trigger(MenuItem::Save); // cancelled
         QCOMPARE(app->changed(), u"cl_showfps=On mat_dxlevel=81 fov=90"_s);
 
         // Both config dialogs start in the game's folder until a file has been chosen in them; Save
@@ -39,14 +39,14 @@ private slots:
     void eachItemAppliesItsOwnFileOrTellsWhyNot()
     {
         app->writeData(u"hfps.cst"_s, "3");
-        app->trigger(u"hfps"_s);
+        app->trigger(MenuItem::HighFps);
         const QString applied = u"cl_phys_props_enable=Off"_s;
         QVERIFY(app->prompts.shown.isEmpty() && app->changed() == applied);
-        const QStringList items{u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s};
+        const QList items{MenuItem::HighQuality, MenuItem::DefaultPreset, MenuItem::HighFps, MenuItem::DieHardFps};
         const QStringList captions{u"High Quality"_s, u"Default"_s, u"High FPS"_s, u"Die Hard FPS"_s};
         for (int i = 0; i < items.size(); ++i) {
-            // A fault in a later item keeps the earlier ones from being applied.
-            const QString path = app->writeData(items[i] + u".cst"_s, "1,2");
+            // A fault in a later item keeps the earlier ones from being applied. Files are named after their items.
+            const QString path = app->writeData(app->window()->action(items[i])->objectName() + u".cst"_s, "1,2");
             app->prompts.shown.clear();
             app->trigger(items[i]);
             QCOMPARE(app->prompts.said(),

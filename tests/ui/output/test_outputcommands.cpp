@@ -16,7 +16,7 @@ private slots:
     // Escape closes the window (its button closes it in the main window's test of repeated commands).
     void previewShowsTheCurrentChoicesAndEscapeClosesIt()
     {
-        app->trigger(u"prv"_s);
+        app->trigger(MenuItem::Preview);
         QWidget *first = preview();
         QVERIFY(first && QTest::qWaitForWindowActive(first));
         QCOMPARE(QApplication::focusWidget(), first->findChild<QPushButton *>(u"close"_s));
@@ -25,7 +25,7 @@ private slots:
         text()->appendPlainText(u"typed by the user"_s);
 
         app->click(u"Option1_33"_s);
-        app->trigger(u"prv"_s);
+        app->trigger(MenuItem::Preview);
         QCOMPARE(preview(), first);
         QCOMPARE(showfpsLine(), u"cl_showfps 1"_s);
         QVERIFY(!text()->toPlainText().contains(u"typed by the user"_s));
@@ -39,13 +39,13 @@ private slots:
     // Files" selected the name is kept as typed.
     void saveWritesTheChoicesUnderTheNameAsTypedOrTellsWhyNot()
     {
-        app->trigger(u"prv"_s); // the preview's values are older than the choices: Save must write the choices
+        app->trigger(MenuItem::Preview); // the preview's values are older than the choices: Save must write the choices
         app->click(u"Option1_33"_s);
         const QString path = app->data.filePath(u"myconfig"_s), missing = app->data.filePath(u"missing/tunewick.cfg"_s);
         app->prompts.files << path << std::nullopt << missing;
         app->prompts.saveFilters << 0;
         for (int save = 0; save < 3; ++save)
-            app->trigger(u"inst"_s);
+            app->trigger(MenuItem::Save);
         QCOMPARE(app->prompts.shown[1].request.fileName, path); // offered next time
         QCOMPARE(app->prompts.said().mid(3),
                  QStringList{u"Save the config: The config could not be saved to %1:\nNo "
@@ -89,12 +89,12 @@ private slots:
             app->click(u"Option1_33"_s);
             app->control<QSlider>(u"Slider_13"_s)->setValue(90);
         } else if (set == u"preset"_s) {
-            app->trigger(u"hfps"_s);
+            app->trigger(MenuItem::HighFps);
         }
         const QString target = app->writeData(u"mytweaks.cfg"_s, existing);
         app->prompts.files << app->data.filePath(typed);
         app->prompts.choices << answer;
-        app->trigger(u"inst"_s);
+        app->trigger(MenuItem::Save);
 
         const ScriptedPrompts::Shown &asked = app->prompts.shown.last();
         QVERIFY(app->prompts.shown.size() == 2 && asked.title == u"Save the config"_s
@@ -120,7 +120,7 @@ private slots:
         app->prompts.files << folder + u"config.cfg"_s << folder + u"tunewick.cfg"_s << folder + u"mine.cfg"_s;
         app->prompts.choices << 0 << 0 << 2 << 1; // to autoexec.cfg twice, Cancel the Update question, Save as
         for (int save = 0; save < 3; ++save)
-            app->trigger(u"inst"_s);
+            app->trigger(MenuItem::Save);
 
         QStringList asked;
         for (const ScriptedPrompts::Shown &shown : app->prompts.shown) {
