@@ -12,6 +12,18 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// What a fetched document says against the comparison number.
+UpdateChecker::Outcome judge(QStringView document, int comparisonNumber)
+{
+    // Both sides compare as doubles: a published "6.5" is newer than 6.
+    return leadingNumber(document) > double(comparisonNumber) ? UpdateChecker::Outcome::NewVersion
+                                                              : UpdateChecker::Outcome::CurrentVersion;
+}
+
+} // namespace
+
 UpdateChecker::UpdateChecker(QUrl documentUrl, std::chrono::milliseconds deadline, qint64 bodyCap, QObject *parent)
     : QObject(parent)
     , m_url(std::move(documentUrl))
@@ -37,12 +49,6 @@ QUrl UpdateChecker::builtInDocumentUrl()
     url.setHost(QString::fromUtf8(BuildInfo::updateHost));
     url.setPath(u"/version.txt"_s);
     return url;
-}
-
-UpdateChecker::Outcome UpdateChecker::judge(QStringView document, int comparisonNumber)
-{
-    // Both sides compare as doubles: a published "6.5" is newer than 6.
-    return leadingNumber(document) > double(comparisonNumber) ? Outcome::NewVersion : Outcome::CurrentVersion;
 }
 
 void UpdateChecker::start()

@@ -29,8 +29,6 @@ public:
 
     // The address of the version document on the update server the program was built for.
     static QUrl builtInDocumentUrl();
-    // What a fetched document says against the comparison number.
-    static Outcome judge(QStringView document, int comparisonNumber);
 
     bool isRunning() const { return m_reply != nullptr; }
 
