@@ -15,6 +15,7 @@ namespace {
 template<typename... Each> struct Overloaded : Each... {
     using Each::operator()...;
 };
+template<typename... Each> Overloaded(Each...) -> Overloaded<Each...>;
 
 // The value as a number, without allocating: the reader calls this for every command of a config.
 std::optional<double> number(QByteArrayView value, bool longer)

@@ -77,7 +77,7 @@ QString whyNotUpdated(const ConfigUpdate::Existing &existing)
     case OutsideFile::Failure::Why::NotOrdinary:
         return u"it is not an ordinary file"_s;
     case OutsideFile::Failure::Why::TooLarge:
-        return u"it is larger than %1 MB"_s.arg(ConfigUpdate::maxFileSize / (1024 * 1024));
+        return u"it is larger than %1 MB"_s.arg(ConfigUpdate::maxFileSize / (qint64{1024} * 1024));
     case OutsideFile::Failure::Why::CannotOpen:
     case OutsideFile::Failure::Why::CannotRead:
         break;
