@@ -1,9 +1,7 @@
 #include "core/input/ConfigReader.h"
 #include "support/ChoicesText.h"
-#include "support/Files.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -42,7 +40,6 @@ private slots:
         QTest::newRow("a value the window cannot hold leaves the setting")
             << "fov 80\nfov 361\nmat_dxlevel 81\nmat_dxlevel 85\ncl_showfps 1\ncl_showfps on"_ba
             << u"cl_showfps=On mat_dxlevel=81 fov=80"_s;
-        QTest::newRow("empty file") << QByteArray() << none;
         QTest::newRow("the last number wins")
             << "cl_showfps 1\r\nfov 80\r\ncl_showfps 0\r\nfov 100\r\ncl_showfps on\r\n"_ba
             << u"cl_showfps=Off fov=100"_s;

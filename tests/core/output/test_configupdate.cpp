@@ -52,8 +52,6 @@ private slots:
             "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate 5e4\ncl_interp 1.0\nmat_dxlevel 81.0\n";
 
         QTest::newRow("empty file") << ""_ba << added("\r\n", {});
-        QTest::newRow("LF, no final line end") << "alias a\necho b"_ba
-                                               << "alias a\necho b\n"_ba + added("\n", {});
         QTest::newRow("CR, the first line end counts") << "a\rb\r\n"_ba
                                                        << "a\rb\r\n"_ba + added("\r", {});
         QTest::newRow("byte-order mark, CR LF") << "\357\273\277cl_showfps 1\r\n"_ba
@@ -64,10 +62,6 @@ private slots:
         QTest::newRow("already the window's values: quoted, padded, 2 for Off, an exponent")
             << asWindow
             << asWindow + added("\n", {u"cl_showfps"_s, u"fov"_s, u"rate"_s, u"cl_interp"_s, u"mat_dxlevel"_s});
-        QTest::newRow("other values, no such level, no number")
-            << "fov 90\r\nmat_dxlevel 95\r\ncl_interp on\r\n"_ba
-            << "fov 75\r\nmat_dxlevel 81\r\ncl_interp 1\r\n"_ba
-                   + added("\r\n", {u"fov"_s, u"mat_dxlevel"_s, u"cl_interp"_s});
         QTest::newRow("only the value changes: spelling, quotes, blanks, comments, other commands, no line end")
             << "FOV  \"90\"  // wide\nfps_max 300; \tCl_ShowFps 1 ;// x\nmp_decals 30 // cap"_ba
             << "FOV  \"75\"  // wide\nfps_max 300; \tCl_ShowFps 0 ;// x\nmp_decals 200 // cap\n"_ba
