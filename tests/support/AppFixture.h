@@ -24,7 +24,6 @@ public:
             QFile::copy(shipped.filePath(file), data.filePath(file));
         controller.setStartupSound(*this);
     }
-    ~AppFixture() override { finish(); }
     void play() override { ++plays; }
 
     // Closes the main window with Yes, as the user would; true once it is gone (it deletes itself later).

@@ -17,14 +17,7 @@ namespace {
 // mp_decals and fov set where they start. No other setting was set, so no other is written.
 Choices window()
 {
-    Choices rows;
-    rows.setSwitch(named("cl_interp"), SwitchState::On);
-    rows.setSwitch(named("cl_showfps"), SwitchState::Off);
-    rows.setSliderValue(named("mp_decals"), 200);
-    rows.setSliderValue(named("rate"), 50000);
-    rows.setSliderValue(named("fov"), 75);
-    rows.setDxLevel(81);
-    return rows;
+    return openedConfig("cl_interp 1\ncl_showfps 0\nmp_decals 200\nrate 50000\nfov 75\nmat_dxlevel 81");
 }
 
 // That window's settings, each followed by `end`, but for those the file names.
