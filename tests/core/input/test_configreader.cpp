@@ -16,8 +16,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("rows");
-        const QString none;
-
         QTest::newRow("1 is On, any other number Off; a closing quote alone comes off")
             << "cl_showfps 1\ncl_smooth 2\"\ncl_interp 0.5"_ba << u"cl_smooth=Off cl_interp=Off cl_showfps=On"_s;
         QTest::newRow("blanks before the name, a tab after it, any letter case; no other blank ends it")
@@ -26,7 +24,7 @@ private slots:
         QTest::newRow("blanks and one pair of quotes around the value")
             << "cl_showfps  1 \t\nfps_max \" 250\t\"\nfov   \"90\"\ncl_rate \t\t\"2000\"\ncl_smooth \"0\" \t\nrate \"30000"_ba
             << u"cl_smooth=Off cl_showfps=On cl_rate=2000 rate=30000 fps_max=250 fov=90"_s;
-        QTest::newRow("no number") << "fps_max \"2\"50\"\nfov \"90\" x\nmp_decals 5 0\ncl_rate 1e"_ba << none;
+        QTest::newRow("no number") << "fps_max \"2\"50\"\nfov \"90\" x\nmp_decals 5 0\ncl_rate 1e"_ba << QString();
         QTest::newRow("a comment outside quotes ends the command; an unclosed quote runs to the line end")
             << "cl_cmdrate 50 // x\nfov \"80\"// x\n// fps_max 100\nrate 30000//\ncl_smooth 1/2\nfps_max \"10 // 20\"\n"
                "mp_decals \"80 // x\ncl_updaterate \"40\" // \"x\nr_decals \"30; fov 90\""_ba
