@@ -108,7 +108,7 @@ private slots:
             after << saved;
             after.sort();
         }
-        const mode_t mask = ::umask(0);
+        const mode_t mask = 022; // what a new file's permissions are cut by
         ::umask(mask);
 
         QProcess child;

@@ -40,7 +40,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("existing");
         QTest::addColumn<QByteArray>("expected");
-        const QByteArray others = "//cl_showfps 1\ncl_showfps\ncl_showfps // 1\n\tcl_showfps;cl_smooth 0\n";
         const QByteArray asWindow =
             "cl_showfps \"0\"\nfov   75 \ncl_showfps 2\nrate 5e4\ncl_interp 1.0\nmat_dxlevel 81.0\n";
 
@@ -62,7 +61,6 @@ private slots:
         QTest::newRow("an unclosed quote is closed, a value out of range rewritten")
             << "fov \"90 // x\nrate \"128000\"\n"_ba
             << "fov \"75\"\nrate \"50000\"\n"_ba + added("\n", {u"fov"_s, u"rate"_s});
-        QTest::newRow("commands Open passes over, a Default row's") << others << others + added("\n", {});
     }
     void changesOnlyTheWrittenSettings()
     {

@@ -68,13 +68,12 @@ private slots:
     // time, beside which the main window still takes input; Enter closes it.
     void shortcutsAndTheAboutWindow()
     {
-        const QList items{New, Open, Save, Exit, Preview};
         const QKeySequence quit = QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(u"Ctrl+Q"_s));
         QList<QKeySequence> keys{QKeySequence::New, QKeySequence::Open, QKeySequence::Save, quit, u"Ctrl+Shift+P"_s};
-        for (int i = 0; i < items.size(); ++i) {
-            QSignalSpy triggered(app->window()->action(items[i]), &QAction::triggered);
-            QTest::keySequence(app->window(), keys[i]);
-            QVERIFY2(triggered.size() == 1, QMetaEnum::fromType<MenuItem>().valueToKey(int(items[i])));
+        for (const MenuItem item : {New, Open, Save, Exit, Preview}) {
+            QSignalSpy triggered(app->window()->action(item), &QAction::triggered);
+            QTest::keySequence(app->window(), keys.takeFirst());
+            QVERIFY2(triggered.size() == 1, QMetaEnum::fromType<MenuItem>().valueToKey(int(item)));
         }
 
         app->trigger(About);
@@ -230,19 +229,18 @@ private slots:
     {
         QTest::addColumn<QString>("input"); // a key (a letter types itself), unless "time", "click" or "close"
         QTest::addColumn<int>("handOvers");
-        QTest::addColumn<int>("dismissals");
-        QTest::newRow("time") << u"time"_s << 1 << 0;
-        QTest::newRow("right click") << u"click"_s << 1 << 0;
-        QTest::newRow("closed from outside") << u"close"_s << 0 << 1;
-        QTest::newRow("A") << u"A"_s << 1 << 0;
-        QTest::newRow("Esc without text") << u"Esc"_s << 1 << 0;
-        QTest::newRow("Left") << u"Left"_s << 0 << 0;
+        QTest::newRow("time") << u"time"_s << 1;
+        QTest::newRow("right click") << u"click"_s << 1;
+        QTest::newRow("closed from outside") << u"close"_s << 0;
+        QTest::newRow("A") << u"A"_s << 1;
+        QTest::newRow("Esc without text") << u"Esc"_s << 1;
+        QTest::newRow("Left") << u"Left"_s << 0;
     }
     void handsOverOnce()
     {
         QFETCH(QString, input);
         QFETCH(int, handOvers);
-        QFETCH(int, dismissals);
+        const int dismissals = input == u"close"_s; // the window manager's close alone dismisses it
         QPointer splash = new SplashWindow;
         const auto remove = qScopeGuard([&splash] { delete splash; });
         QSignalSpy finished(splash, &SplashWindow::finished), dismissed(splash, &SplashWindow::dismissed);
