@@ -6,11 +6,10 @@
 #include "ui/CurrentChoices.h"
 #include "ui/app/AppController.h"
 
-#include <QtTest>
+#include "support/TestCase.h"
 #include <QtWidgets>
 
 // Every GUI test writes its texts as u"..."_s.
-using namespace Qt::StringLiterals;
 using MenuItem = MainWindow::MenuItem;
 
 // The running program as GUI tests drive it: scripted boxes and dialogs, a startup sound that only

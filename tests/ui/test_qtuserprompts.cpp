@@ -1,10 +1,8 @@
 #include "support/Files.h"
+#include "support/TestCase.h"
 #include "ui/QtUserPrompts.h"
 
-#include <QtTest>
 #include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 // The real boxes and dialog, once: a timer reads the modal window while it runs and answers it.
 class TestQtUserPrompts : public QObject {

@@ -1,10 +1,6 @@
 #include "core/catalogue/DataFileText.h"
 #include "support/Files.h"
-
-#include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 class TestDataFileText : public QObject {
     Q_OBJECT

@@ -3,13 +3,7 @@
 #include "core/catalogue/StartupData.h"
 #include "support/ChoicesText.h"
 #include "support/Files.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 class TestStartupData : public QObject {
     Q_OBJECT

@@ -1,9 +1,6 @@
 #include "core/catalogue/ValueRule.h"
 #include "support/ChoicesText.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 // What each kind of value means, read from a command and written back.
 class TestValueRule : public QObject {

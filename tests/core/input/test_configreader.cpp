@@ -1,10 +1,6 @@
 #include "core/input/ConfigReader.h"
 #include "support/ChoicesText.h"
-
-#include <QDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 class TestConfigReader : public QObject {
     Q_OBJECT

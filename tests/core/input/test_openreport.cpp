@@ -1,9 +1,6 @@
 #include "core/catalogue/Choices.h"
 #include "core/input/OpenReport.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 // Which values from a file Open tells the window cannot show: the rule for each value is ValueRule's.
 class TestOpenReport : public QObject {

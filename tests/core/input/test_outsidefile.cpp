@@ -1,12 +1,8 @@
 #include "core/input/OutsideFile.h"
 #include "support/Files.h"
-
-#include <QTemporaryDir>
-#include <QTest>
+#include "support/TestCase.h"
 
 #include <sys/stat.h>
-
-using namespace Qt::StringLiterals;
 
 // Only ordinary files are read: a pipe would wait for a writer and /dev/zero never ends, so the test's
 // timeout catches a hang.

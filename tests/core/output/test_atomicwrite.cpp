@@ -1,19 +1,10 @@
 #include "core/output/AtomicWrite.h"
 #include "support/Files.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include "support/TestCase.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

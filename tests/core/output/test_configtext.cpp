@@ -2,11 +2,7 @@
 #include "core/output/ConfigText.h"
 #include "support/ChoicesText.h"
 #include "support/Files.h"
-
-#include <QLocale>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 // The expected texts are kept byte for byte in files of their own.
 class TestConfigText : public QObject {

@@ -3,13 +3,8 @@
 #include "core/output/ConfigUpdate.h"
 #include "support/ChoicesText.h"
 #include "support/Files.h"
+#include "support/TestCase.h"
 #include "support/UpdatePromises.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

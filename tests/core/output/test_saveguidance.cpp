@@ -1,11 +1,7 @@
 #include "core/output/SaveGuidance.h"
 #include "support/Files.h"
+#include "support/TestCase.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 using SaveGuidance::Advice;
 
 // Which targets are in the game's config folder, and what a save there should be told first.

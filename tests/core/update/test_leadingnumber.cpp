@@ -1,10 +1,7 @@
 #include "core/update/LeadingNumber.h"
-
-#include <QTest>
+#include "support/TestCase.h"
 
 #include <limits>
-
-using namespace Qt::StringLiterals;
 
 class TestLeadingNumber : public QObject {
     Q_OBJECT

@@ -1,10 +1,7 @@
 #include "core/update/UpdateChecker.h"
 #include "support/LocalHttpServer.h"
+#include "support/TestCase.h"
 
-#include <QSignalSpy>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 using Handler = LocalHttpServer::Handler;
 using Outcome = UpdateChecker::Outcome;

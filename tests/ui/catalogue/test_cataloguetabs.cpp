@@ -1,12 +1,10 @@
 #include "core/catalogue/StartupTables.h"
 #include "support/ChoicesText.h"
+#include "support/TestCase.h"
 #include "ui/CurrentChoices.h"
 #include "ui/catalogue/CatalogueTabs.h"
 
-#include <QtTest>
 #include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 // The tab strip shows the current choices and reports what the user does to its controls as edits.
 class TestCatalogueTabs : public QObject {
