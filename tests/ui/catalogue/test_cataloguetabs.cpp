@@ -44,7 +44,6 @@ private slots:
     // and one slider's changes in a row are one step to undo.
     void everyWayOfMovingASliderIsAnEdit()
     {
-        choices.change(Choices(), u"fresh"_s);
         auto *slider = tabs.findChild<QSlider *>(u"Slider_13"_s);
         for (const int value : {200, 201}) {
             QAccessible::queryAccessibleInterface(slider)->valueInterface()->setCurrentValue(value);
@@ -61,7 +60,6 @@ private slots:
     // slider or a key brings it up (drags, page clicks and the wheel arrive as the same slider action as a key).
     void slidersShowTheirValueAtTheHandle()
     {
-        choices.change(Choices(), u"fresh"_s);
         QSlider &slider = *tabs.findChild<QSlider *>(u"Slider_12"_s); // fps_max: 1..300, at 300
         tabs.setCurrentIndex(int(Catalogue::Tab::Ping));
         tabs.show();
