@@ -6,11 +6,10 @@
 #include "ui/CurrentChoices.h"
 #include "ui/app/AppController.h"
 
-#include <QtTest>
+#include "support/TestCase.h"
 #include <QtWidgets>
 
 // Every GUI test writes its texts as u"..."_s.
-using namespace Qt::StringLiterals;
 using MenuItem = MainWindow::MenuItem;
 
 // The running program as GUI tests drive it: scripted boxes and dialogs, a startup sound that only
@@ -24,7 +23,6 @@ public:
             QFile::copy(shipped.filePath(file), data.filePath(file));
         controller.setStartupSound(*this);
     }
-    ~AppFixture() override { finish(); }
     void play() override { ++plays; }
 
     // Closes the main window with Yes, as the user would; true once it is gone (it deletes itself later).

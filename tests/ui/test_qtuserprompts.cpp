@@ -1,10 +1,8 @@
 #include "support/Files.h"
+#include "support/TestCase.h"
 #include "ui/QtUserPrompts.h"
 
-#include <QtTest>
 #include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 // The real boxes and dialog, once: a timer reads the modal window while it runs and answers it.
 class TestQtUserPrompts : public QObject {
@@ -36,15 +34,13 @@ private slots:
         answerNextBox(Qt::Key_Return);
         QVERIFY(prompts.askYesNo(nullptr, u"Finished?"_s, u"<b>Sure?</b>"_s));
         answerNextBox(Qt::Key_Escape);
-        QVERIFY(!prompts.askYesNo(nullptr, u"New file"_s, u"?"_s));
-        answerNextBox(Qt::Key_Escape);
         prompts.inform(nullptr, u"Updater"_s, u"!"_s);
         answerNextBox(Qt::Key_Return);
         QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>?</b>"_s, answers, 1), 1);
         answerNextBox(Qt::Key_unknown);
         QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0), 2);
-        QCOMPARE(seen, (QStringList{u"Finished?|<b>Sure?</b>|Yes: No Yes"_s, u"New file|?|Yes: No Yes"_s,
-                                    u"Updater|!|OK: OK"_s, u"Save the config|<b>?</b>|Replace: Cancel Replace Update"_s,
+        QCOMPARE(seen, (QStringList{u"Finished?|<b>Sure?</b>|Yes: No Yes"_s, u"Updater|!|OK: OK"_s,
+                                    u"Save the config|<b>?</b>|Replace: Cancel Replace Update"_s,
                                     u"Save the config|?|Update: Cancel Replace Update"_s}));
     }
 

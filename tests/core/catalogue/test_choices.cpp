@@ -1,9 +1,6 @@
 #include "core/catalogue/Choices.h"
 #include "support/ChoicesText.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 // The choices as a value: each setting holds what was set last, a slider only values within its range.
 class TestChoices : public QObject {

@@ -1,9 +1,6 @@
 #include "core/catalogue/ChoicesHistory.h"
 #include "support/ChoicesText.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 namespace {
 

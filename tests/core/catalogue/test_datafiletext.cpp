@@ -1,10 +1,6 @@
 #include "core/catalogue/DataFileText.h"
 #include "support/Files.h"
-
-#include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 class TestDataFileText : public QObject {
     Q_OBJECT
@@ -16,7 +12,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("lines"); // joined by "|"; as many as are taken
         QTest::addColumn<bool>("moreFollow");
-        QTest::newRow("empty") << ""_ba << QString() << false;
         QTest::newRow("LF then CR are two ends") << "a\n\rb"_ba << u"a||b"_s << false;
         QTest::newRow("CR LF, CR alone") << "\r\n\r\nx\r"_ba << u"||x"_s << false;
         QTest::newRow("as many lines as taken") << "a\r\nb\r\n"_ba << u"a|b"_s << false;

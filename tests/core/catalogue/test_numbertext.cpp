@@ -1,8 +1,5 @@
 #include "core/catalogue/NumberText.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 using Whole32 = std::optional<qint32>;
 using Whole16 = std::optional<qint16>;

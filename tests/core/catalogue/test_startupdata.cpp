@@ -3,13 +3,7 @@
 #include "core/catalogue/StartupData.h"
 #include "support/ChoicesText.h"
 #include "support/Files.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 class TestStartupData : public QObject {
     Q_OBJECT
@@ -23,18 +17,16 @@ private slots:
                                 u"button leaves the slider as it is."_s;
         const QString unreadable = u"%1: cannot be read: No such file or directory."_s;
         QTest::newRow("full") << QList<int>{156, 14, 45} << QStringList{};
-        QTest::newRow("short") << QList<int>{111, 12, 37}
-                               << QStringList{missing.arg(u"13"_s, u"fps_max"_s, u"300"_s),
-                                              missing.arg(u"14"_s, u"fov"_s, u"360"_s)};
+        QTest::newRow("short, ending inside a description")
+            << QList<int>{112, 12, 37}
+            << QStringList{u"desc.cst: ends inside a description: its 112 lines are not a multiple of three, so "
+                           u"the last description is incomplete."_s,
+                           missing.arg(u"13"_s, u"fps_max"_s, u"300"_s), missing.arg(u"14"_s, u"fov"_s, u"360"_s)};
         QTest::newRow("too long") << QList<int>{160, 15, 46}
                                   << QStringList{u"desc.cst: "_s
                                                      + tooLong.arg(u"52 descriptions of three lines"_s, u"156"_s),
                                                  u"sldef.cst: "_s + tooLong.arg(u"14 slider values"_s, u"14"_s),
                                                  u"defval.cst: "_s + tooLong.arg(u"45 default values"_s, u"45"_s)};
-        QTest::newRow("ends inside a description")
-            << QList<int>{112, 14, 37}
-            << QStringList{u"desc.cst: ends inside a description: its 112 lines are not a multiple of three, so "
-                           u"the last description is incomplete."_s};
         QTest::newRow("missing folder") << QList<int>{}
                                         << QStringList{unreadable.arg(u"desc.cst"_s), unreadable.arg(u"sldef.cst"_s),
                                                        unreadable.arg(u"defval.cst"_s)};

@@ -1,15 +1,8 @@
 #include "core/input/GameConfigFolder.h"
 #include "support/Files.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
-#include <QTest>
+#include "support/TestCase.h"
 
 #include <sys/stat.h>
-
-using namespace Qt::StringLiterals;
 
 // The game's config folder found in made home folders.
 class TestGameConfigFolder : public QObject {

@@ -1,12 +1,8 @@
 #include "core/input/OutsideFile.h"
 #include "support/Files.h"
-
-#include <QTemporaryDir>
-#include <QTest>
+#include "support/TestCase.h"
 
 #include <sys/stat.h>
-
-using namespace Qt::StringLiterals;
 
 // Only ordinary files are read: a pipe would wait for a writer and /dev/zero never ends, so the test's
 // timeout catches a hang.
@@ -21,8 +17,6 @@ private slots:
         QTest::newRow("a link to it") << u"to-ordinary.cfg"_s << QString();
         QTest::newRow("a byte over the limit") << u"longer.cfg"_s << u"too large"_s;
         QTest::newRow("named pipe") << u"pipe.cfg"_s << u"not ordinary"_s;
-        QTest::newRow("a link to the pipe") << u"to-pipe.cfg"_s << u"not ordinary"_s;
-        QTest::newRow("folder") << u"."_s << u"not ordinary"_s;
         QTest::newRow("device") << u"/dev/zero"_s << u"not ordinary"_s;
         QTest::newRow("missing") << u"missing.cfg"_s << u"cannot open: No such file or directory"_s;
     }
@@ -36,7 +30,6 @@ private slots:
                 && writeFile(folder.filePath(u"longer.cfg"_s), bytes + 'x'));
         QVERIFY(QFile::link(folder.filePath(u"ordinary.cfg"_s), folder.filePath(u"to-ordinary.cfg"_s)));
         QCOMPARE(mkfifo(QFile::encodeName(folder.filePath(u"pipe.cfg"_s)).constData(), 0600), 0);
-        QVERIFY(QFile::link(folder.filePath(u"pipe.cfg"_s), folder.filePath(u"to-pipe.cfg"_s)));
 
         const OutsideFile::Bytes read =
             OutsideFile::readAll(QDir::isAbsolutePath(path) ? path : folder.filePath(path), bytes.size());

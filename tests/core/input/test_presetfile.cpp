@@ -3,10 +3,7 @@
 #include "core/catalogue/StartupData.h"
 #include "core/input/PresetFile.h"
 #include "support/ChoicesText.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 class TestPresetFile : public QObject {
     Q_OBJECT

@@ -2,11 +2,7 @@
 #include "core/output/ConfigText.h"
 #include "support/ChoicesText.h"
 #include "support/Files.h"
-
-#include <QLocale>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/TestCase.h"
 
 // The expected texts are kept byte for byte in files of their own.
 class TestConfigText : public QObject {
@@ -33,12 +29,8 @@ private slots:
     // The file: only rows set On or Off, every slider, the DirectX level last; every line ends in CR LF.
     void fileWithSomeRowsSet()
     {
-        Choices choices;
-        choices.setSwitch(named("cl_phys_props_enable"), SwitchState::On);
-        choices.setSwitch(named("cl_ragdoll_physics_enable"), SwitchState::Off);
-        choices.setSwitch(named("cl_interp"), SwitchState::On);
-        choices.setDxLevel(81);
-        choices.setSliderValue(named("fov"), 90);
+        const Choices choices =
+            openedConfig("cl_phys_props_enable 1\ncl_ragdoll_physics_enable 0\ncl_interp 1\nmat_dxlevel 81\nfov 90");
         QCOMPARE(composeFileText(choices), expected(u"some-rows-set.cfg"_s));
     }
 

@@ -1,10 +1,7 @@
 #include "core/update/LeadingNumber.h"
-
-#include <QTest>
+#include "support/TestCase.h"
 
 #include <limits>
-
-using namespace Qt::StringLiterals;
 
 class TestLeadingNumber : public QObject {
     Q_OBJECT
@@ -25,7 +22,6 @@ private slots:
         QTest::newRow("too large") << "-123456789e999999999999999999" << -infinity;
         QTest::newRow("hex") << "&hFf" << 255.0;
         QTest::newRow("hex beyond 32 bits, blanks") << "  &H 1 00000000" << 4294967296.0;
-        QTest::newRow("hex stops at a point") << "&H10.5" << 16.0;
         QTest::newRow("octal stops at 8") << "&o78" << 7.0;
         QTest::newRow("hex without digits") << "&H" << 0.0;
         QTest::newRow("sign before hex") << "-&H10" << 0.0;

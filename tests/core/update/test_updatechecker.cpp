@@ -1,11 +1,7 @@
-#include "core/app/ProgramVersion.h"
 #include "core/update/UpdateChecker.h"
 #include "support/LocalHttpServer.h"
+#include "support/TestCase.h"
 
-#include <QSignalSpy>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 using Handler = LocalHttpServer::Handler;
 using Outcome = UpdateChecker::Outcome;
@@ -17,11 +13,7 @@ class TestUpdateChecker : public QObject {
     LocalHttpServer other{LocalHttpServer::answer("200 OK", "7")}; // where redirects that must not be followed lead
 
 private slots:
-    void initTestCase()
-    {
-        QCOMPARE(ProgramVersion::current().comparisonNumber(), 6); // what the documents are judged against
-    }
-
+    // The documents are judged against the current version's number, 6.
     void judgesTheDocumentOrFails_data()
     {
         QTest::addColumn<Handler>("server"); // none: nothing listens
@@ -49,8 +41,6 @@ private slots:
                                       << Outcome::Failed;
         QTest::newRow("https") << S::answer("301 Moved Permanently", {}, "Location: https://127.0.0.1" + onOther)
                                << false << Outcome::Failed;
-        QTest::newRow("redirect loop") << S::answer("302 Found", {}, "Location: /version.txt\r\n") << false
-                                       << Outcome::Failed;
     }
     void judgesTheDocumentOrFails()
     {
@@ -70,7 +60,6 @@ private slots:
         QTest::qWait(10); // room for a second signal
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished[0][0].value<Outcome>(), outcome);
-        QVERIFY(!checker.isRunning());
         QVERIFY(other.requestHeads().isEmpty());
     }
 

@@ -1,4 +1,5 @@
 #include "core/input/GameConfigFolder.h"
+#include "core/input/PresetFile.h"
 #include "support/AppFixture.h"
 
 // File, Open and the Presets menu through the real window, the dialog scripted, each preset item with its
@@ -42,17 +43,18 @@ private slots:
         app->trigger(MenuItem::HighFps);
         const QString applied = u"cl_phys_props_enable=Off"_s;
         QVERIFY(app->prompts.shown.isEmpty() && app->changed() == applied);
-        const QList items{MenuItem::HighQuality, MenuItem::DefaultPreset, MenuItem::HighFps, MenuItem::DieHardFps};
-        const QStringList captions{u"High Quality"_s, u"Default"_s, u"High FPS"_s, u"Die Hard FPS"_s};
-        for (int i = 0; i < items.size(); ++i) {
-            // A fault in a later item keeps the earlier ones from being applied. Files are named after their items.
-            const QString path = app->writeData(app->window()->action(items[i])->objectName() + u".cst"_s, "1,2");
+        // A fault in a later item keeps the earlier ones from being applied; it is told in the preset file's words.
+        const QString fault = std::get<PresetFile::Problem>(PresetFile::parse("1,2")).text;
+        QStringList captions{u"High Quality"_s, u"Default"_s, u"High FPS"_s, u"Die Hard FPS"_s};
+        for (const MenuItem item :
+             {MenuItem::HighQuality, MenuItem::DefaultPreset, MenuItem::HighFps, MenuItem::DieHardFps}) {
+            // Files are named after their items.
+            const QString path = app->writeData(app->window()->action(item)->objectName() + u".cst"_s, "1,2");
             app->prompts.shown.clear();
-            app->trigger(items[i]);
-            QCOMPARE(app->prompts.said(),
-                     QStringList{captions[i]
-                                 + u": The preset file %1 was not applied.\nItem 2 (cl_ragdoll_physics_enable) "
-                                   u"must end in 1 (On) or 3 (Off)."_s.arg(QDir::toNativeSeparators(path))});
+            app->trigger(item);
+            QCOMPARE(app->prompts.said(), QStringList{captions.takeFirst()
+                                                      + u": The preset file %1 was not applied.\n%2"_s.arg(
+                                                          QDir::toNativeSeparators(path), fault)});
             QCOMPARE(app->changed(), applied);
         }
     }
