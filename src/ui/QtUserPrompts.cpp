@@ -92,10 +92,11 @@ std::optional<ChosenFile> QtUserPrompts::askSaveFileName(QWidget *parent, const 
 }
 
 int QtUserPrompts::askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
-                             int defaultAnswer)
+                             int defaultAnswer, const QString &details)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
     QList<QAbstractButton *> buttons;
     for (qsizetype i = 0; i < answers.size(); ++i)
         buttons << box.addButton(answers[i],
@@ -106,4 +107,17 @@ int QtUserPrompts::askChoice(QWidget *parent, const QString &title, const QStrin
     // The close button counts as the escape button.
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     return static_cast<int>(chosen < 0 ? answers.size() - 1 : chosen);
+}
+
+UserPrompts::UnsavedAnswer QtUserPrompts::askSaveChanges(QWidget *parent, const QString &title, const QString &text)
+{
+    switch (runBox(parent, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                   QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
 }

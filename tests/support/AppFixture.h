@@ -27,11 +27,15 @@ public:
     ~AppFixture() override { finish(); }
     void play() override { ++plays; }
 
-    // Closes the main window with Yes, as the user would; true once it is gone (it deletes itself later).
+    // Closes the main window with Yes, or Discard for unsaved changes, as the user would; true once it is
+    // gone (it deletes itself later).
     bool finish()
     {
         if (window()) {
-            prompts.yesNo << true;
+            if (window()->choices().hasUnsavedChanges())
+                prompts.unsaved << UserPrompts::UnsavedAnswer::Discard;
+            else
+                prompts.yesNo << true;
             window()->close();
         }
         return QTest::qWaitFor([this] { return !window(); });

@@ -40,9 +40,9 @@ private slots:
         answerNextBox(Qt::Key_Escape);
         prompts.inform(nullptr, u"Updater"_s, u"!"_s);
         answerNextBox(Qt::Key_Return);
-        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>?</b>"_s, answers, 1), 1);
+        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>?</b>"_s, answers, 1, {}), 1);
         answerNextBox(Qt::Key_unknown);
-        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0), 2);
+        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0, {}), 2);
         QCOMPARE(seen, (QStringList{u"Finished?|<b>Sure?</b>|Yes: No Yes"_s, u"New file|?|Yes: No Yes"_s,
                                     u"Updater|!|OK: OK"_s, u"Save the config|<b>?</b>|Replace: Cancel Replace Update"_s,
                                     u"Save the config|?|Update: Cancel Replace Update"_s}));

@@ -10,6 +10,7 @@
 #include "ui/app/DisplayFont.h"
 #include "ui/catalogue/CatalogueLayout.h"
 #include "ui/catalogue/CatalogueTabs.h"
+#include "ui/input/NewForm.h"
 #include "ui/input/OpenCommand.h"
 #include "ui/input/PresetCommands.h"
 #include "ui/output/PreviewCommand.h"
@@ -23,10 +24,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QProcessEnvironment>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -197,10 +201,13 @@ void MainWindow::connectMenus()
     const StartFolderLookup gameConfigFolder = [] {
         return GameConfigFolder::find(QDir::homePath(), QProcessEnvironment::systemEnvironment());
     };
-    connect(action(Open), &QAction::triggered, new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder),
-            &OpenCommand::run);
-    connect(action(Save), &QAction::triggered, new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder),
-            &SaveCommand::run);
+    auto *open = new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder,
+                                 [this] { return settleUnsavedChanges(u"Open a config"_s); });
+    connect(action(Open), &QAction::triggered, open, &OpenCommand::run);
+    m_save = new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder);
+    connect(action(Save), &QAction::triggered, m_save, &SaveCommand::run);
+    connect(m_save, &SaveCommand::told, this, [this](const QString &text) { showInStatusBar(*m_infoLabel, text); });
+    connect(m_choices, &CurrentChoices::changed, this, &MainWindow::showFileInTitle);
     connect(action(Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Undo), &QAction::triggered, m_choices, &CurrentChoices::undo);
     connect(action(Redo), &QAction::triggered, m_choices, &CurrentChoices::redo);
@@ -245,9 +252,8 @@ void MainWindow::initialise()
 {
     // The window is not shown yet, so the box stands on its own.
     m_prompts.inform(nullptr, u"Logo"_s, logoText());
-    const QString version = ProgramVersion::current().titleText();
-    setWindowTitle(version);
-    m_downLabel->setText(version);
+    showFileInTitle();
+    m_downLabel->setText(ProgramVersion::current().titleText());
     showInStatusBar(*m_infoLabel, u"Command: (cvar name here)\r\nDescription: (description here)"_s);
     action(MenuItem::StatusBar)->setChecked(true);
     m_fontActions[0]->setChecked(true);
@@ -291,7 +297,12 @@ void MainWindow::setClientHeight(int twips)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_prompts.askYesNo(this, u"Finished?"_s, u"Are you sure you want to exit?"_s)) {
+    const QString title = u"Finished?"_s;
+    const bool agreed =
+        std::exchange(m_leaving, false)
+        || (m_choices->hasUnsavedChanges() ? settleUnsavedChanges(title)
+                                           : m_prompts.askYesNo(this, title, u"Are you sure you want to exit?"_s));
+    if (!agreed) {
         event->ignore();
         return;
     }
@@ -301,4 +312,39 @@ void MainWindow::closeEvent(QCloseEvent *event)
         if (window != this && window->isVisible())
             window->close();
     }
+}
+
+bool MainWindow::confirmNew()
+{
+    if (!m_choices->hasUnsavedChanges())
+        return NewForm::confirm(m_prompts, this);
+    m_leaving = settleUnsavedChanges(u"New file"_s);
+    return m_leaving;
+}
+
+bool MainWindow::settleUnsavedChanges(const QString &title)
+{
+    if (!m_choices->hasUnsavedChanges())
+        return true;
+    const QString file = QFileInfo(m_choices->file().path).fileName();
+    const QString text = file.isEmpty() ? u"The settings set in this window are not saved. Save them first?"_s
+                                        : u"%1 has changes that are not saved. Save them first?"_s.arg(file);
+    switch (m_prompts.askSaveChanges(this, title, text)) {
+    case UserPrompts::UnsavedAnswer::Save:
+        return m_save->run();
+    case UserPrompts::UnsavedAnswer::Discard:
+        return true;
+    case UserPrompts::UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+// "autoexec.cfg* - Tunewick 1.5" while a file has unsaved changes; the version alone without a file.
+void MainWindow::showFileInTitle()
+{
+    const QString version = ProgramVersion::current().titleText();
+    const QString &file = m_choices->file().path;
+    setWindowTitle(file.isEmpty() ? version : QFileInfo(file).fileName() + u"[*] - "_s + version);
+    setWindowModified(!file.isEmpty() && m_choices->hasUnsavedChanges());
 }

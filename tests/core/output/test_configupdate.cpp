@@ -27,11 +27,17 @@ Choices window()
     return rows;
 }
 
+// What saving that window over another file writes.
+QList<SettingLine> written()
+{
+    return settingLinesSetInWindow(window());
+}
+
 // That window's settings, each followed by `end`, but for those the file names.
 QByteArray added(const QByteArray &end, const QStringList &named)
 {
     QByteArray lines;
-    for (const SettingLine &setting : settingLinesSetInWindow(window())) {
+    for (const SettingLine &setting : written()) {
         if (!named.contains(toQString(Catalogue::setting(setting.setting).name)))
             lines += setting.text() + end;
     }
@@ -81,9 +87,31 @@ private slots:
     {
         QFETCH(QByteArray, existing);
         QFETCH(QByteArray, expected);
-        const QByteArray updated = ConfigUpdate::updateText(existing, window());
-        QCOMPARE(updated, expected);
-        QCOMPARE(brokenUpdatePromise(existing, updated, window()), QString()); // the check itself, proved
+        const ConfigUpdate::Updated updated = ConfigUpdate::update(existing, written());
+        QCOMPARE(updated.bytes, expected);
+        QCOMPARE(brokenUpdatePromise(existing, updated, written()), QString()); // the check itself, proved
+    }
+
+    // Update lists what it changes: each value text before and after, the lines they stand on, and the
+    // lines it adds.
+    void listsWhatItChanges()
+    {
+        const QByteArray existing =
+            "FOV \"90\" // wide\r\nfps_max 300; cl_showfps 1; cl_interp 0 // x\r\nrate 50000\r\n";
+        const ConfigUpdate::Updated updated = ConfigUpdate::update(existing, written());
+        QStringList listed;
+        for (const ConfigUpdate::ValueEdit &edit : updated.edits)
+            listed << toQString(Catalogue::setting(edit.setting).name) + u' '
+                          + QString::fromLatin1(edit.oldText + '>' + edit.newText);
+        for (const auto &[before, after] : ConfigUpdate::changedLines(existing, updated.edits))
+            listed << QString::fromLatin1(before + " > " + after);
+        for (const SettingLine &line : updated.added)
+            listed << QString::fromLatin1(line.text());
+        QCOMPARE(listed, (QStringList{u"fov \"90\">\"75\""_s, u"cl_showfps 1>0"_s, u"cl_interp 0>1"_s,
+                                      u"FOV \"90\" // wide > FOV \"75\" // wide"_s,
+                                      u"fps_max 300; cl_showfps 1; cl_interp 0 // x > fps_max 300; cl_showfps 0; "
+                                      u"cl_interp 1 // x"_s,
+                                      u"mp_decals 200"_s, u"mat_dxlevel 81"_s}));
     }
 
     // Real players' configs, updated from a fresh window and from one with choices made.
@@ -104,17 +132,18 @@ private slots:
         const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(file);
         QVERIFY(existing.canUpdate());
         // A fresh window writes nothing; one with choices made keeps every promise.
-        QCOMPARE(ConfigUpdate::updateText(existing.bytes, Choices()), existing.bytes);
-        const QByteArray updated = ConfigUpdate::updateText(existing.bytes, window());
-        QCOMPARE(brokenUpdatePromise(existing.bytes, updated, window()), QString());
-        QCOMPARE(ConfigUpdate::updateText(updated, window()), updated); // a second save changes nothing
+        QVERIFY(ConfigUpdate::update(existing.bytes, {}).changesNothing());
+        const ConfigUpdate::Updated updated = ConfigUpdate::update(existing.bytes, written());
+        QCOMPARE(brokenUpdatePromise(existing.bytes, updated, written()), QString());
+        QVERIFY(ConfigUpdate::update(updated.bytes, written()).changesNothing()); // a second save changes nothing
 
         // Opened, one slider moved, updated: the file changes exactly as if only that slider were set.
         Choices opened = openedConfig(existing.bytes), onlyFov;
         const Catalogue::SettingId fov = named("fov");
         opened.setSliderValue(fov, opened.sliderValue(fov) == 90 ? 100 : 90);
         onlyFov.setSliderValue(fov, opened.sliderValue(fov));
-        QCOMPARE(ConfigUpdate::updateText(existing.bytes, opened), ConfigUpdate::updateText(existing.bytes, onlyFov));
+        QCOMPARE(ConfigUpdate::update(existing.bytes, settingLinesSetInWindow(opened)).bytes,
+                 ConfigUpdate::update(existing.bytes, settingLinesSetInWindow(onlyFov)).bytes);
     }
 
     // Larger files and binary ones are only replaced.
