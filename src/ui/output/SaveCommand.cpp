@@ -188,7 +188,7 @@ SaveCommand::OverExisting SaveCommand::askHowToSaveOver(const QString &path, con
     const QString shownName = QDir::toNativeSeparators(path);
     const QString replace = u"Replace makes the file the new config alone: everything else in it is lost."_s;
     const QString cancel = u"Cancel saves nothing."_s;
-    const OverExisting replacing{OverExisting::Write, composeFileText(replaced)};
+    const auto replacing = [&replaced] { return OverExisting{OverExisting::Write, composeFileText(replaced)}; };
     // Players keep binds, aliases, comments and their own values beside ours; updating keeps them.
     const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(path);
     QString whyNot;
@@ -207,7 +207,7 @@ SaveCommand::OverExisting SaveCommand::askHowToSaveOver(const QString &path, con
         const QString text = u"%1\n\n%2\n\n%3"_s.arg(whyNot, replace, cancel);
         if (m_prompts.askChoice(m_window, title, text, {u"Replace"_s, u"Cancel"_s}, 1, {}) != 0)
             return {OverExisting::Cancelled, {}};
-        return replacing;
+        return replacing();
     }
     const qsizetype count = update.edits.size() + update.added.size();
     const QString changes = u"Update keeps the file and changes %1: %2."_s.arg(
@@ -218,7 +218,7 @@ SaveCommand::OverExisting SaveCommand::askHowToSaveOver(const QString &path, con
     case 0:
         return {OverExisting::Write, update.bytes};
     case 1:
-        return replacing;
+        return replacing();
     default:
         return {OverExisting::Cancelled, {}};
     }
