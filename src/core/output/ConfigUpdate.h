@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-
 // Saving over a player's own config without losing a byte of it: only the values of the settings
 // this save writes change.
 namespace ConfigUpdate {

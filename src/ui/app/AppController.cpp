@@ -1,6 +1,5 @@
 #include "ui/app/AppController.h"
 
-
 AppController::AppController(UserPrompts &prompts, QString dataFolder, std::function<void()> endProgram,
                              QObject *parent)
     : QObject(parent)

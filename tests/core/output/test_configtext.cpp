@@ -47,7 +47,8 @@ private slots:
     {
         for (quint32 seed = 1; seed <= 8; ++seed) {
             const Choices choices = randomChoices(seed);
-            QCOMPARE(changedSettings(openedConfig(composeFileText(settingLinesSetInWindow(choices)))), changedSettings(choices));
+            QCOMPARE(changedSettings(openedConfig(composeFileText(settingLinesSetInWindow(choices)))),
+                     changedSettings(choices));
         }
     }
 };
