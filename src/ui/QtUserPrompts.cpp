@@ -1,8 +1,11 @@
 #include "ui/QtUserPrompts.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -120,4 +123,26 @@ UserPrompts::UnsavedAnswer QtUserPrompts::askSaveChanges(QWidget *parent, const 
     default:
         return UnsavedAnswer::Cancel;
     }
+}
+
+std::optional<int> QtUserPrompts::askFromList(QWidget *parent, const QString &title, const QStringList &items,
+                                              const QString &accept)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto *list = new QListWidget(&dialog);
+    list->addItems(items);
+    list->setCurrentRow(0);
+    list->setAccessibleName(title);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    buttons->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0)
+        return std::nullopt;
+    return list->currentRow();
 }

@@ -11,5 +11,7 @@ public:
     std::optional<ChosenFile> askSaveFileName(QWidget *parent, const FileDialogRequest &request) override;
     int askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
                   int defaultAnswer, const QString &details) override;
+    std::optional<int> askFromList(QWidget *parent, const QString &title, const QStringList &items,
+                                   const QString &accept) override;
     UnsavedAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &text) override;
 };

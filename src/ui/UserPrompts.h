@@ -59,6 +59,11 @@ public:
     virtual int askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
                           int defaultAnswer, const QString &details) = 0;
 
+    // A small window listing `items`, the first selected, with an `accept` button and Cancel: the index
+    // of the item accepted, or nothing on Cancel.
+    virtual std::optional<int> askFromList(QWidget *parent, const QString &title, const QStringList &items,
+                                           const QString &accept) = 0;
+
     enum class UnsavedAnswer { Save, Discard, Cancel };
     // The platform's Save, Discard and Cancel buttons, Save the default, no icon.
     virtual UnsavedAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &text) = 0;

@@ -23,6 +23,8 @@ public:
         for (const QString &file : shipped.entryList({QStringLiteral("*.cst")}, QDir::Files))
             QFile::copy(shipped.filePath(file), data.filePath(file));
         controller.setStartupSound(*this);
+        // Backups go to the test's own folder, never to the user's.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(data.filePath(u"state"_s)));
     }
     ~AppFixture() override { finish(); }
     void play() override { ++plays; }

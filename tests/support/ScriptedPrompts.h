@@ -23,6 +23,7 @@ public:
     QQueue<int> saveFilters; // the filter each Save dialog reports; without one, the preselected filter
     QQueue<int> choices;
     QQueue<UnsavedAnswer> unsaved;
+    QQueue<std::optional<int>> listed; // the item chosen from each list
     QList<Shown> shown;
 
     // Each box and dialog shown, as "title: text".
@@ -52,6 +53,12 @@ public:
     {
         shown.append({title, text, {}, answers, defaultAnswer, details});
         return choices.isEmpty() ? static_cast<int>(answers.size() - 1) : choices.dequeue();
+    }
+    std::optional<int> askFromList(QWidget *, const QString &title, const QStringList &items,
+                                   const QString &accept) override
+    {
+        shown.append({title, items.join(u'\n'), {}, {accept, QStringLiteral("Cancel")}, 0});
+        return listed.isEmpty() ? std::nullopt : listed.dequeue();
     }
     UnsavedAnswer askSaveChanges(QWidget *, const QString &title, const QString &text) override
     {

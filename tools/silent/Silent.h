@@ -17,6 +17,10 @@ public:
     {
         return static_cast<int>(answers.size() - 1);
     }
+    std::optional<int> askFromList(QWidget *, const QString &, const QStringList &, const QString &) override
+    {
+        return std::nullopt;
+    }
     UnsavedAnswer askSaveChanges(QWidget *, const QString &, const QString &) override { return UnsavedAnswer::Cancel; }
 };
 

@@ -4,6 +4,7 @@
 #include "core/app/ProgramVersion.h"
 #include "core/catalogue/StartupData.h"
 #include "core/input/GameConfigFolder.h"
+#include "core/output/Backups.h"
 #include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 #include "ui/app/AboutWindow.h"
@@ -14,6 +15,7 @@
 #include "ui/input/OpenCommand.h"
 #include "ui/input/PresetCommands.h"
 #include "ui/output/PreviewCommand.h"
+#include "ui/output/RestoreCommand.h"
 #include "ui/output/SaveCommand.h"
 #include "ui/update/UpdateCommand.h"
 #include "ui/widgets/DesignFont.h"
@@ -137,6 +139,7 @@ void MainWindow::createMenus()
     hold(New, u"new"_s, file->addAction(u"New"_s));
     hold(Open, u"open"_s, file->addAction(u"Open"_s));
     hold(Save, u"inst"_s, file->addAction(u"Save"_s));
+    hold(RestoreBackup, u"restore"_s, file->addAction(u"Restore Backup\u2026"_s))->setEnabled(false);
     hold(Exit, u"exit"_s, file->addAction(u"Exit"_s));
 
     QMenu *edit = bar->addMenu(u"&Edit"_s);
@@ -204,9 +207,20 @@ void MainWindow::connectMenus()
     auto *open = new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder,
                                  [this] { return settleUnsavedChanges(u"Open a config"_s); });
     connect(action(Open), &QAction::triggered, open, &OpenCommand::run);
-    m_save = new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder);
+    const QString backups = Backups::rootFolder(QProcessEnvironment::systemEnvironment(), QDir::homePath());
+    m_save = new SaveCommand(m_prompts, *m_choices, this, backups, gameConfigFolder);
     connect(action(Save), &QAction::triggered, m_save, &SaveCommand::run);
-    connect(m_save, &SaveCommand::told, this, [this](const QString &text) { showInStatusBar(*m_infoLabel, text); });
+    m_restore = new RestoreCommand(
+        m_prompts, *m_choices, this, backups, [this] { return settleUnsavedChanges(u"Restore Backup"_s); },
+        [open](const QString &path, const QString &step) { return open->openFile(path, step); });
+    connect(action(RestoreBackup), &QAction::triggered, m_restore, &RestoreCommand::run);
+    // A save or a restore may have made a copy; the window's file may change with any step.
+    const auto tell = [this](const QString &text) {
+        showInStatusBar(*m_infoLabel, text);
+        action(RestoreBackup)->setEnabled(m_restore->available());
+    };
+    connect(m_save, &SaveCommand::told, this, tell);
+    connect(m_restore, &RestoreCommand::told, this, tell);
     connect(m_choices, &CurrentChoices::changed, this, &MainWindow::showFileInTitle);
     connect(action(Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Undo), &QAction::triggered, m_choices, &CurrentChoices::undo);
@@ -345,6 +359,11 @@ void MainWindow::showFileInTitle()
 {
     const QString version = ProgramVersion::current().titleText();
     const QString &file = m_choices->file().path;
+    // The copies are looked up when the file changes, not at every edit.
+    if (file != m_shownFile) {
+        m_shownFile = file;
+        action(MenuItem::RestoreBackup)->setEnabled(m_restore->available());
+    }
     setWindowTitle(file.isEmpty() ? version : QFileInfo(file).fileName() + u"[*] - "_s + version);
     setWindowModified(!file.isEmpty() && m_choices->hasUnsavedChanges());
 }

@@ -13,6 +13,7 @@ class CatalogueTabs;
 class CurrentChoices;
 class LinePanel;
 class QLabel;
+class RestoreCommand;
 class SaveCommand;
 class UserPrompts;
 
@@ -25,6 +26,7 @@ public:
         New,
         Open,
         Save,
+        RestoreBackup,
         Exit,
         Undo,
         Redo,
@@ -102,6 +104,8 @@ private:
     QLabel *m_downLabel = nullptr;
     QLabel *m_infoLabel = nullptr;
     SaveCommand *m_save = nullptr;
+    RestoreCommand *m_restore = nullptr;
+    QString m_shownFile; // the window's file as the title and the File menu show it
     bool m_leaving = false; // closing was agreed to already
 
     std::array<QAction *, menuItemCount> m_actions{};

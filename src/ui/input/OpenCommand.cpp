@@ -56,16 +56,22 @@ void OpenCommand::run()
     if (!path)
         return;
     m_offered = *path;
+    openFile(*path, u"Open "_s + QFileInfo(*path).fileName());
+}
+
+bool OpenCommand::openFile(const QString &path, const QString &stepName)
+{
     Choices opened = m_choices.value();
     ConfigReader reader(opened);
-    if (!reader.readFile(*path))
-        return;
-    m_choices.open(opened, u"Open "_s + QFileInfo(*path).fileName(), *path);
+    if (!reader.readFile(path))
+        return false;
+    m_choices.open(opened, stepName, path);
     // The player learns at once what the next save would write differently from the file.
     const QList<OpenReport::Unshown> unshown = OpenReport::unshownValues(reader.lastValues(), opened);
     if (!unshown.isEmpty()) {
         m_prompts.inform(
             m_window, u"Open a config"_s,
-            reportText(QDir::toNativeSeparators(*path), OpenReport::settingsRead(reader.lastValues()), unshown));
+            reportText(QDir::toNativeSeparators(path), OpenReport::settingsRead(reader.lastValues()), unshown));
     }
+    return true;
 }

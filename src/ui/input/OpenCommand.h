@@ -25,6 +25,9 @@ public:
                 std::function<bool()> mayReplace = {});
 
     void run();
+    // Merges the file at path into the current choices as the step `stepName`, makes it the window's
+    // file and reports what the window cannot show; false, with nothing changed, when it cannot be read.
+    bool openFile(const QString &path, const QString &stepName);
 
 private:
     UserPrompts &m_prompts;

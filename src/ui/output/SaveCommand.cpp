@@ -2,11 +2,13 @@
 
 #include "core/catalogue/CatalogueText.h"
 #include "core/output/AtomicWrite.h"
+#include "core/output/Backups.h"
 #include "core/output/ConfigText.h"
 #include "core/output/ConfigUpdate.h"
 #include "core/output/SaveGuidance.h"
 #include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
+#include "ui/output/BackUpFirst.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,11 +22,13 @@ const QString title = u"Save the config"_s;
 
 } // namespace
 
-SaveCommand::SaveCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder)
+SaveCommand::SaveCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, QString backups,
+                         StartFolderLookup startFolder)
     : QObject(window)
     , m_prompts(prompts)
     , m_choices(choices)
     , m_window(window)
+    , m_backups(std::move(backups))
     , m_offered(u"tunewick.cfg"_s)
     , m_startFolder(std::move(startFolder))
 {
@@ -66,7 +70,8 @@ bool SaveCommand::run()
     const QList<SettingLine> &whole = fromWindowFile ? changed : set;
     const QFileInfo info(*target);
     QByteArray bytes = composeFileText(whole);
-    if (info.exists() && !info.isDir()) {
+    const bool overExisting = info.exists() && !info.isDir();
+    if (overExisting) {
         const bool windowFile = isWindowFile(*target);
         const OverExisting over =
             askHowToSaveOver(*target, windowFile || fromWindowFile ? changed : set, whole, windowFile);
@@ -78,12 +83,16 @@ bool SaveCommand::run()
             return true;
         }
         bytes = over.bytes;
+        if (!backUpOrGoWithout(m_prompts, m_window, title, m_backups, *target))
+            return false;
     }
     if (const std::optional<QString> reason = writeFileAtomically(*target, bytes)) {
         m_prompts.inform(m_window, title,
                          u"The config could not be saved to %1:\n%2"_s.arg(QDir::toNativeSeparators(*target), *reason));
         return false;
     }
+    if (overExisting)
+        Backups::prune(m_backups, *target);
     m_choices.saved(*target);
     emit told(u"Saved %1."_s.arg(info.fileName()));
     return true;

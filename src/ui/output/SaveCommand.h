@@ -18,11 +18,15 @@ class QWidget;
 // name first tells which files the game runs, and offers autoexec.cfg. A new file holds the settings
 // set in this window. An existing file is updated or replaced, as the user answers: updating the
 // window's own file changes only what changed since it was opened or saved, updating another file
-// writes every setting set in this window. A completed save makes the file the window's file.
+// writes every setting set in this window. Before a file is overwritten its bytes are copied into the
+// backups, or the player agrees to save without a copy. A completed save makes the file the window's
+// file.
 class SaveCommand : public QObject {
     Q_OBJECT
 public:
-    SaveCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder = {});
+    // backups: the folder where a copy of each file saved over is kept first.
+    SaveCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, QString backups,
+                StartFolderLookup startFolder = {});
 
     // True when the save completed: the file was written, or already held the values.
     bool run();
@@ -50,6 +54,7 @@ private:
     UserPrompts &m_prompts;
     CurrentChoices &m_choices;
     QWidget *m_window;
+    QString m_backups;
     QString m_offered;    // the name the dialog offers next
     QString m_windowFile; // the window's file when the dialog last offered a name
     StartFolderLookup m_startFolder;

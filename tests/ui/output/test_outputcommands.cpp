@@ -88,6 +88,45 @@ private slots:
         QCOMPARE(infoLabel()->text(), u"Saved B.cfg."_s);
     }
 
+    // A save over a file keeps a copy of it first, or asks to go on without one. Restore Backup lists the
+    // copies, newest first, writes the chosen one back and opens the file as one step, whose Undo changes
+    // the window, not the file.
+    void restoreBackupBringsBackACopy()
+    {
+        const QByteArray original = "fov 100\r\nbind x y\r\n";
+        const QString path = app->writeData(u"mine.cfg"_s, original);
+        const QString blocked = app->writeData(u"state"_s, "a file where the backups folder would go");
+        app->click(u"Option1_33"_s);
+        app->prompts.files << path << path << path;
+        app->prompts.choices << 1 << 1 << 1 << 0; // Replace; no backup: Cancel; Replace, Update
+        app->trigger(MenuItem::Save);
+        QVERIFY(app->prompts.said().last().startsWith(
+            u"Save the config: No backup of %1 could be made: the folder "_s.arg(QDir::toNativeSeparators(path))));
+        QVERIFY(fileBytes(path) == original && !app->window()->action(MenuItem::RestoreBackup)->isEnabled());
+        QVERIFY(QFile::remove(blocked));
+        app->trigger(MenuItem::Save);
+        const QByteArray replaced = fileBytes(path);
+        app->click(u"Option0_33"_s);
+        app->trigger(MenuItem::Save);
+        QVERIFY(app->window()->action(MenuItem::RestoreBackup)->isEnabled());
+
+        app->prompts.listed << 1;
+        app->trigger(MenuItem::RestoreBackup);
+        const QStringList listed = app->prompts.shown.last().text.split(u'\n');
+        QVERIFY(app->prompts.shown.last().title == u"Restore Backup"_s && listed.size() == 2);
+        const QRegularExpression line(u"^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  (\\d+) bytes( \\(first\\))?$"_s);
+        QCOMPARE(line.match(listed[0]).captured(1) + line.match(listed[0]).captured(2),
+                 QString::number(replaced.size()));
+        QCOMPARE(line.match(listed[1]).captured(1) + line.match(listed[1]).captured(2),
+                 QString::number(original.size()) + u" (first)"_s);
+        QCOMPARE(fileBytes(path), original);
+        QCOMPARE(app->changed(), u"cl_showfps=Off fov=100"_s);
+        QCOMPARE(infoLabel()->text(), u"Restored mine.cfg from %1."_s.arg(listed[1].left(19)));
+        QCOMPARE(app->window()->action(MenuItem::Undo)->text(), u"&Undo Restore mine.cfg"_s);
+        app->trigger(MenuItem::Undo);
+        QVERIFY(fileBytes(path) == original && app->changed() == u"cl_showfps=Off"_s);
+    }
+
     // Update is offered only for a file it can update, and only when it would change something; the question
     // lists what it changes, and its details the lines. The default answer is the one that loses nothing.
     // Update keeps the file and changes what was set, Replace writes the choices alone, Cancel keeps the
