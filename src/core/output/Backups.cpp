@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
-
 using namespace Qt::StringLiterals;
 
 namespace Backups {
@@ -86,7 +85,7 @@ std::optional<QString> backUp(const QString &root, const QString &path, const QD
         return u"the folder %1 cannot be made"_s.arg(QDir::toNativeSeparators(folder));
     const QString source = folder + u"/source"_s;
     if (!QFileInfo::exists(source)) {
-        if (const std::optional<QString> why = writeFileAtomically(source, canonical(path).toUtf8()))
+        if (std::optional<QString> why = writeFileAtomically(source, canonical(path).toUtf8()))
             return why;
     }
     const QStringList names = copyNames(folder);
@@ -100,9 +99,9 @@ std::optional<QString> backUp(const QString &root, const QString &path, const QD
     while (QFileInfo::exists(folder + u'/' + made.toString(timeFormat)))
         made = made.addMSecs(1);
     const QString copy = folder + u'/' + made.toString(timeFormat);
-    if (const std::optional<QString> why = createAfresh(copy))
+    if (std::optional<QString> why = createAfresh(copy))
         return why;
-    if (const std::optional<QString> why = writeFileAtomically(copy, read.bytes)) {
+    if (std::optional<QString> why = writeFileAtomically(copy, read.bytes)) {
         QFile::remove(copy);
         return why;
     }

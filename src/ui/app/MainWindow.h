@@ -105,7 +105,7 @@ private:
     QLabel *m_infoLabel = nullptr;
     SaveCommand *m_save = nullptr;
     RestoreCommand *m_restore = nullptr;
-    QString m_shownFile; // the window's file as the title and the File menu show it
+    QString m_shownFile;    // the window's file as the title and the File menu show it
     bool m_leaving = false; // closing was agreed to already
 
     std::array<QAction *, menuItemCount> m_actions{};

@@ -51,7 +51,8 @@ void RestoreCommand::run()
         return;
     QStringList lines;
     for (const Backups::Copy &copy : copies)
-        lines << u"%1  %2 bytes%3"_s.arg(localTime(copy.made)).arg(copy.size).arg(copy.first ? u" (first)"_s : QString());
+        lines
+            << u"%1  %2 bytes%3"_s.arg(localTime(copy.made)).arg(copy.size).arg(copy.first ? u" (first)"_s : QString());
     const std::optional<int> chosen = m_prompts.askFromList(m_window, title, lines, u"Restore"_s);
     if (!chosen || !m_mayReplace())
         return;
@@ -59,7 +60,8 @@ void RestoreCommand::run()
     const QString name = QFileInfo(file).fileName();
     const OutsideFile::Bytes bytes = OutsideFile::readAll(copy.path, Backups::maxFileSize);
     if (bytes.failure) {
-        m_prompts.inform(m_window, title, u"The backup of %1 from %2 cannot be read."_s.arg(name, localTime(copy.made)));
+        m_prompts.inform(m_window, title,
+                         u"The backup of %1 from %2 cannot be read."_s.arg(name, localTime(copy.made)));
         return;
     }
     if (!backUpOrGoWithout(m_prompts, m_window, title, m_backups, file))
