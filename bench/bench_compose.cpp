@@ -27,7 +27,7 @@ void BM_ComposeFileText(benchmark::State &state)
 {
     const Choices rows = presetChoices();
     for (auto _ : state)
-        benchmark::DoNotOptimize(composeFileText(rows));
+        benchmark::DoNotOptimize(composeFileText(settingLinesSetInWindow(rows)));
 }
 
 // What the Preview command does before its window is built.

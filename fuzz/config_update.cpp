@@ -15,14 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < sizeof seed)
         return 0;
     std::memcpy(&seed, data, sizeof seed);
-    const Choices rows = randomChoices(seed);
+    const QList<SettingLine> written = settingLinesSetInWindow(randomChoices(seed));
     const QByteArrayView existing(reinterpret_cast<const char *>(data) + 4, static_cast<qsizetype>(size - 4));
-    const QByteArray updated = ConfigUpdate::updateText(existing, rows);
-    if (const QString broken = brokenUpdatePromise(existing, updated, rows); !broken.isEmpty()) {
+    const ConfigUpdate::Updated updated = ConfigUpdate::update(existing, written);
+    if (const QString broken = brokenUpdatePromise(existing, updated, written); !broken.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(broken));
         std::abort();
     }
-    if (ConfigUpdate::updateText(updated, rows) != updated)
+    if (!ConfigUpdate::update(updated.bytes, written).changesNothing())
         std::abort();
     return 0;
 }

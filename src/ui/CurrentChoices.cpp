@@ -7,26 +7,30 @@ CurrentChoices::CurrentChoices(QObject *parent)
 
 void CurrentChoices::change(const Choices &value, const QString &name, std::optional<Catalogue::SettingId> slider)
 {
-    if (value == m_value)
-        return;
-    m_history.record(m_value, name, slider);
-    replaceValue(value);
+    if (m_session.edit(value, name, slider))
+        emit changed();
+}
+
+void CurrentChoices::open(const Choices &value, const QString &name, const QString &path)
+{
+    m_session.open(value, name, path);
+    emit changed();
+}
+
+void CurrentChoices::saved(const QString &path)
+{
+    m_session.saved(path);
+    emit changed();
 }
 
 void CurrentChoices::undo()
 {
-    if (m_history.canUndo())
-        replaceValue(m_history.undo(m_value));
+    m_session.undo();
+    emit changed();
 }
 
 void CurrentChoices::redo()
 {
-    if (m_history.canRedo())
-        replaceValue(m_history.redo(m_value));
-}
-
-void CurrentChoices::replaceValue(const Choices &value)
-{
-    m_value = value;
+    m_session.redo();
     emit changed();
 }

@@ -1,8 +1,11 @@
 #include "ui/QtUserPrompts.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -92,10 +95,11 @@ std::optional<ChosenFile> QtUserPrompts::askSaveFileName(QWidget *parent, const 
 }
 
 int QtUserPrompts::askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
-                             int defaultAnswer)
+                             int defaultAnswer, const QString &details)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
     QList<QAbstractButton *> buttons;
     for (qsizetype i = 0; i < answers.size(); ++i)
         buttons << box.addButton(answers[i],
@@ -106,4 +110,39 @@ int QtUserPrompts::askChoice(QWidget *parent, const QString &title, const QStrin
     // The close button counts as the escape button.
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     return static_cast<int>(chosen < 0 ? answers.size() - 1 : chosen);
+}
+
+UserPrompts::UnsavedAnswer QtUserPrompts::askSaveChanges(QWidget *parent, const QString &title, const QString &text)
+{
+    switch (runBox(parent, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                   QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
+}
+
+std::optional<int> QtUserPrompts::askFromList(QWidget *parent, const QString &title, const QStringList &items,
+                                              const QString &accept)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto *list = new QListWidget(&dialog);
+    list->addItems(items);
+    list->setCurrentRow(0);
+    list->setAccessibleName(title);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    buttons->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0)
+        return std::nullopt;
+    return list->currentRow();
 }

@@ -54,7 +54,17 @@ public:
     virtual std::optional<ChosenFile> askSaveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
 
     // A box with one button per answer, no icon; `defaultAnswer` is the default button, and the
-    // last answer is what Escape and the close button give. The chosen answer's index.
+    // last answer is what Escape and the close button give. `details`, when not empty, is shown on
+    // request below the text. The chosen answer's index.
     virtual int askChoice(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
-                          int defaultAnswer) = 0;
+                          int defaultAnswer, const QString &details) = 0;
+
+    // A small window listing `items`, the first selected, with an `accept` button and Cancel: the index
+    // of the item accepted, or nothing on Cancel.
+    virtual std::optional<int> askFromList(QWidget *parent, const QString &title, const QStringList &items,
+                                           const QString &accept) = 0;
+
+    enum class UnsavedAnswer { Save, Discard, Cancel };
+    // The platform's Save, Discard and Cancel buttons, Save the default, no icon.
+    virtual UnsavedAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &text) = 0;
 };

@@ -22,14 +22,20 @@ public:
         for (const QString &file : shipped.entryList({QStringLiteral("*.cst")}, QDir::Files))
             QFile::copy(shipped.filePath(file), data.filePath(file));
         controller.setStartupSound(*this);
+        // Backups go to the test's own folder, never to the user's.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(data.filePath(u"state"_s)));
     }
     void play() override { ++plays; }
 
-    // Closes the main window with Yes, as the user would; true once it is gone (it deletes itself later).
+    // Closes the main window with Yes, or Discard for unsaved changes, as the user would; true once it is
+    // gone (it deletes itself later).
     bool finish()
     {
         if (window()) {
-            prompts.yesNo << true;
+            if (window()->choices().hasUnsavedChanges())
+                prompts.unsaved << UserPrompts::UnsavedAnswer::Discard;
+            else
+                prompts.yesNo << true;
             window()->close();
         }
         return QTest::qWaitFor([this] { return !window(); });

@@ -15,12 +15,15 @@ public:
         FileDialogRequest request = {};
         QStringList answers = {}; // a choice's, and its default
         int defaultAnswer = -1;
+        QString details = {};
     };
 
     QQueue<bool> yesNo;
     QQueue<std::optional<QString>> files;
     QQueue<int> saveFilters; // the filter each Save dialog reports; without one, the preselected filter
     QQueue<int> choices;
+    QQueue<UnsavedAnswer> unsaved;
+    QQueue<std::optional<int>> listed; // the item chosen from each list
     QList<Shown> shown;
 
     // Each box and dialog shown, as "title: text".
@@ -45,11 +48,23 @@ public:
         const std::optional<QString> path = fileName(r);
         return path ? std::optional(ChosenFile{*path, filter}) : std::nullopt;
     }
-    int askChoice(QWidget *, const QString &title, const QString &text, const QStringList &answers,
-                  int defaultAnswer) override
+    int askChoice(QWidget *, const QString &title, const QString &text, const QStringList &answers, int defaultAnswer,
+                  const QString &details) override
     {
-        shown.append({title, text, {}, answers, defaultAnswer});
+        shown.append({title, text, {}, answers, defaultAnswer, details});
         return choices.isEmpty() ? static_cast<int>(answers.size() - 1) : choices.dequeue();
+    }
+    std::optional<int> askFromList(QWidget *, const QString &title, const QStringList &items,
+                                   const QString &accept) override
+    {
+        shown.append({title, items.join(u'\n'), {}, {accept, QStringLiteral("Cancel")}, 0});
+        return listed.isEmpty() ? std::nullopt : listed.dequeue();
+    }
+    UnsavedAnswer askSaveChanges(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.append(
+            {title, text, {}, {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")}, 0});
+        return unsaved.isEmpty() ? UnsavedAnswer::Cancel : unsaved.dequeue();
     }
 
     std::optional<QString> fileName(const FileDialogRequest &request)

@@ -52,9 +52,10 @@ QByteArray withoutLastValues(QByteArrayView bytes, const QSet<int> &written, QSe
 
 } // namespace
 
-QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, const Choices &window)
+QString brokenUpdatePromise(QByteArrayView existing, const ConfigUpdate::Updated &update,
+                            const QList<SettingLine> &written)
 {
-    const QList<SettingLine> written = settingLinesSetInWindow(window);
+    const QByteArray &updated = update.bytes;
     QSet<int> places, named, again;
     for (const SettingLine &setting : written)
         places.insert(setting.setting.place());
@@ -72,6 +73,22 @@ QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, con
     if (splitLines(updated).sliced(kept.size()) != added)
         return u"not one line added for each setting no command names"_s;
 
+    // The edits listed, applied to the old bytes, give the new ones up to the added lines.
+    QByteArray edited;
+    qint64 at = 0;
+    for (const ConfigUpdate::ValueEdit &edit : update.edits) {
+        if (edit.begin < at || existing.sliced(edit.begin, edit.end - edit.begin) != edit.oldText)
+            return u"an edit out of order or not of the old bytes"_s;
+        edited.append(existing.sliced(at, edit.begin - at)).append(edit.newText);
+        at = edit.end;
+    }
+    edited.append(existing.sliced(at));
+    QList<QByteArray> listed;
+    for (const SettingLine &line : update.added)
+        listed << line.text();
+    if (!updated.startsWith(edited) || listed != added)
+        return u"the edits and added lines listed do not make the new bytes"_s;
+
     // Opened, the last command naming each written setting gives the window's value.
     Choices opened;
     ConfigReader reader(opened);
@@ -79,7 +96,10 @@ QString brokenUpdatePromise(QByteArrayView existing, QByteArrayView updated, con
     reader.finish();
     for (const SettingLine &setting : written) {
         const auto &last = reader.lastValues()[size_t(setting.setting.place())];
-        if (!last || ValueRule::read(setting.setting, last->text, last->longer).taken != window.value(setting.setting))
+        const auto reads = [&setting](QByteArrayView value, bool longer) {
+            return ValueRule::read(setting.setting, value, longer).taken;
+        };
+        if (!last || reads(last->text, last->longer) != reads(setting.value, false))
             return u"opened, not "_s + QString::fromLatin1(setting.text());
     }
     return {};

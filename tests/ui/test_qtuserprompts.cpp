@@ -19,8 +19,8 @@ class TestQtUserPrompts : public QObject {
             for (QAbstractButton *button : box->buttons())
                 labels << button->text().remove(u'&');
             labels.sort();
-            seen << u"%1|%2|%3: %4"_s.arg(box->windowTitle(), box->text(), box->defaultButton()->text().remove(u'&'),
-                                          labels.join(u' '));
+            seen << u"%1|%2|%3: %4%5"_s.arg(box->windowTitle(), box->text(), box->defaultButton()->text().remove(u'&'),
+                                            labels.join(u' '), box->detailedText());
             key == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box, key);
             QVERIFY(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon);
         });
@@ -36,12 +36,32 @@ private slots:
         answerNextBox(Qt::Key_Escape);
         prompts.inform(nullptr, u"Updater"_s, u"!"_s);
         answerNextBox(Qt::Key_Return);
-        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>?</b>"_s, answers, 1), 1);
+        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"<b>?</b>"_s, answers, 1, {}), 1);
         answerNextBox(Qt::Key_unknown);
-        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0), 2);
+        QCOMPARE(prompts.askChoice(nullptr, u"Save the config"_s, u"?"_s, answers, 0, u"|- a"_s), 2);
+        answerNextBox(Qt::Key_Return);
+        QCOMPARE(prompts.askSaveChanges(nullptr, u"Finished?"_s, u"Save?"_s), UserPrompts::UnsavedAnswer::Save);
+        answerNextBox(Qt::Key_Escape);
+        QCOMPARE(prompts.askSaveChanges(nullptr, u"Finished?"_s, u"Save?"_s), UserPrompts::UnsavedAnswer::Cancel);
         QCOMPARE(seen, (QStringList{u"Finished?|<b>Sure?</b>|Yes: No Yes"_s, u"Updater|!|OK: OK"_s,
                                     u"Save the config|<b>?</b>|Replace: Cancel Replace Update"_s,
-                                    u"Save the config|?|Update: Cancel Replace Update"_s}));
+                                    u"Save the config|?|Update: Cancel Replace Show Details... Update|- a"_s,
+                                    u"Finished?|Save?|Save: Cancel Discard Save"_s,
+                                    u"Finished?|Save?|Save: Cancel Discard Save"_s}));
+    }
+
+    // The list of copies to restore: the first selected, its accept button the default.
+    void listChoice()
+    {
+        QTimer::singleShot(0, this, [] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->windowTitle() == u"Restore Backup"_s);
+            auto *list = dialog->findChild<QListWidget *>();
+            QVERIFY(list->count() == 2 && list->currentRow() == 0 && list->item(1)->text() == u"b"_s);
+            list->setCurrentRow(1);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(QtUserPrompts().askFromList(nullptr, u"Restore Backup"_s, {u"a"_s, u"b"_s}, u"Restore"_s), 1);
     }
 
     // The save dialog of a config opens in its start folder with the name offered; its filters show as

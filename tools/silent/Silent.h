@@ -12,10 +12,16 @@ public:
     std::optional<QString> askOpenFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     std::optional<ChosenFile> askSaveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     // The last answer, the one that leaves things as they are.
-    int askChoice(QWidget *, const QString &, const QString &, const QStringList &answers, int) override
+    int askChoice(QWidget *, const QString &, const QString &, const QStringList &answers, int,
+                  const QString &) override
     {
         return static_cast<int>(answers.size() - 1);
     }
+    std::optional<int> askFromList(QWidget *, const QString &, const QStringList &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    UnsavedAnswer askSaveChanges(QWidget *, const QString &, const QString &) override { return UnsavedAnswer::Cancel; }
 };
 
 // No audio device is involved in any figure.

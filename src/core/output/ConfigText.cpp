@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,11 +32,14 @@ QString previewValue(const Choices &choices, Catalogue::SettingId setting, const
     return QString::number(Catalogue::dxResetLevel);
 }
 
-// The lines the saved file writes, in its order.
-QList<SettingLine> fileSettingLines(const Choices &choices)
+// The lines of the settings `chosen` picks, in a saved file's order; a switch in Default and no level
+// have none.
+QList<SettingLine> fileLines(const Choices &choices, const std::function<bool(Catalogue::SettingId)> &chosen)
 {
     QList<SettingLine> lines;
     const auto add = [&](Catalogue::SettingId setting) {
+        if (!chosen(setting))
+            return;
         if (const std::optional<QByteArray> value = ValueRule::fileText(choices.value(setting)))
             lines.append({setting, *value});
     };
@@ -66,15 +71,19 @@ QString composePreviewText(const Choices &choices, const StartupTables &tables)
 
 QList<SettingLine> settingLinesSetInWindow(const Choices &choices)
 {
-    QList<SettingLine> lines = fileSettingLines(choices);
-    lines.removeIf([&choices](const SettingLine &line) { return !choices.isSet(line.setting); });
-    return lines;
+    return fileLines(choices, [&choices](Catalogue::SettingId setting) { return choices.isSet(setting); });
 }
 
-QByteArray composeFileText(const Choices &choices)
+QList<SettingLine> settingLinesChanged(const Choices &choices, const std::bitset<Catalogue::settingCount> &changed)
+{
+    return fileLines(choices,
+                     [&changed](Catalogue::SettingId setting) { return changed.test(size_t(setting.place())); });
+}
+
+QByteArray composeFileText(const QList<SettingLine> &settings)
 {
     QStringList lines{headerRule, fileTitle, headerRule, QString()};
-    for (const SettingLine &setting : fileSettingLines(choices))
+    for (const SettingLine &setting : settings)
         lines << QString::fromLatin1(setting.text());
     lines << QString() << fileFooterRule << echoLine << fileFooterRule;
     // Every character comes from the literals, the ASCII names and digits.

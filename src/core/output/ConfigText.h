@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <bitset>
+
 class Choices;
 struct StartupTables;
 
@@ -17,16 +19,17 @@ struct SettingLine {
     QByteArray text() const;
 };
 
-// The lines of composeFileText whose settings were set in this window: what saving over a player's
-// file writes, so that everything else in it stays the player's.
+// The settings set in this window, as a saved file writes them and in its order: the switches set On
+// or Off, the sliders, and mat_dxlevel last. A switch in Default and no level are never written.
 QList<SettingLine> settingLinesSetInWindow(const Choices &choices);
+// The settings marked in `changed`, whether set or not: what Update of the window's own file writes.
+QList<SettingLine> settingLinesChanged(const Choices &choices, const std::bitset<Catalogue::settingCount> &changed);
 
 // The text the preview window shows: every setting in the catalogue's order, switches in Default
 // with their default value text from the data folder, level 90 when none is selected. CR LF
 // between lines, none after the last.
 QString composePreviewText(const Choices &choices, const StartupTables &tables);
 
-// The config file as saved: between the banner and the closing echo, the switches set On or Off,
-// every slider, and mat_dxlevel when a level is selected.
-// Every line, the last one included, ends with CR LF.
-QByteArray composeFileText(const Choices &choices);
+// A new config file: the lines between the banner and the closing echo. Every line, the last one
+// included, ends with CR LF.
+QByteArray composeFileText(const QList<SettingLine> &lines);

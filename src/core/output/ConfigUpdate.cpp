@@ -1,7 +1,6 @@
 #include "core/output/ConfigUpdate.h"
 
 #include "core/catalogue/Catalogue.h"
-#include "core/catalogue/Choices.h"
 #include "core/catalogue/ValueRule.h"
 #include "core/input/ConfigCommands.h"
 #include "core/output/ConfigText.h"
@@ -35,66 +34,96 @@ Existing readExisting(const QString &path)
     return {binary ? QByteArray() : std::move(read.bytes), read.failure, binary};
 }
 
-QByteArray updateText(QByteArrayView existing, const Choices &choices)
+Updated update(QByteArrayView existing, const QList<SettingLine> &written)
 {
-    const QList<SettingLine> settings = settingLinesSetInWindow(choices);
-    std::array<qsizetype, Catalogue::settingCount> written{};
-    written.fill(-1);
-    for (qsizetype i = 0; i < settings.size(); ++i)
-        written[static_cast<size_t>(settings[i].setting.place())] = i;
+    std::array<qsizetype, Catalogue::settingCount> at{};
+    at.fill(-1);
+    for (qsizetype i = 0; i < written.size(); ++i)
+        at[static_cast<size_t>(written[i].setting.place())] = i;
 
     // Per written setting, the last command that names it with a value: the one the game acts on.
     struct Last {
         qint64 begin;
         qint64 end;
         bool quoted;
-        bool asWindow; // Open reads the window's value from it
+        bool asWritten; // it already reads as the written value
     };
-    QList<std::optional<Last>> last(settings.size());
+    QList<std::optional<Last>> last(written.size());
     ConfigCommands commands([&](const ConfigCommands::Command &command) {
-        const qsizetype at = written[static_cast<size_t>(command.setting.place())];
-        if (at < 0)
+        const qsizetype i = at[static_cast<size_t>(command.setting.place())];
+        if (i < 0)
             return;
-        const ValueRule::Reading reading = ValueRule::read(command.setting, command.value, command.longer);
-        last[at] = Last{command.begin, command.end, command.quoted, reading.taken == choices.value(command.setting)};
+        const auto reads = [&command](QByteArrayView value, bool longer) {
+            return ValueRule::read(command.setting, value, longer).taken;
+        };
+        last[i] = Last{command.begin, command.end, command.quoted,
+                       reads(command.value, command.longer) == reads(written[i].value, false)};
     });
     commands.feed(existing);
     commands.finish();
 
-    // Only the value text of those commands changes, in the file's order.
-    QList<std::pair<Last, QByteArray>> edits;
-    for (qsizetype i = 0; i < settings.size(); ++i) {
-        if (!last[i] || last[i]->asWindow)
-            continue;
-        const QByteArray &value = settings[i].value;
-        // Quoted as before; this also closes a quote left open.
-        edits.append({*last[i], last[i]->quoted ? '"' + value + '"' : value});
+    Updated updated;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (!last[i])
+            updated.added.append(written[i]);
+        else if (!last[i]->asWritten) {
+            const QByteArray &value = written[i].value;
+            // Quoted as before; this also closes a quote left open.
+            updated.edits.append({written[i].setting, last[i]->begin, last[i]->end,
+                                  existing.sliced(last[i]->begin, last[i]->end - last[i]->begin).toByteArray(),
+                                  last[i]->quoted ? '"' + value + '"' : value});
+        }
     }
-    std::sort(edits.begin(), edits.end(), [](const auto &a, const auto &b) { return a.first.begin < b.first.begin; });
+    std::sort(updated.edits.begin(), updated.edits.end(),
+              [](const ValueEdit &a, const ValueEdit &b) { return a.begin < b.begin; });
 
-    QByteArray result;
-    result.reserve(existing.size() + settings.size() * 32);
-    qint64 at = 0;
-    for (const auto &[command, value] : edits) {
-        result.append(existing.sliced(at, command.begin - at));
-        result.append(value);
-        at = command.end;
+    QByteArray &result = updated.bytes;
+    result.reserve(existing.size() + written.size() * 32);
+    qint64 from = 0;
+    for (const ValueEdit &edit : std::as_const(updated.edits)) {
+        result.append(existing.sliced(from, edit.begin - from));
+        result.append(edit.newText);
+        from = edit.end;
     }
-    result.append(existing.sliced(at));
+    result.append(existing.sliced(from));
 
     const QByteArrayView lineEnd = firstLineEnd(existing);
     const QByteArrayView text = existing.startsWith(byteOrderMark) ? existing.sliced(byteOrderMark.size()) : existing;
-    bool lastLineEnded = text.isEmpty() || text.endsWith('\r') || text.endsWith('\n');
-    for (qsizetype i = 0; i < settings.size(); ++i) {
-        if (last[i])
-            continue;
-        if (!lastLineEnded)
-            result.append(lineEnd);
-        lastLineEnded = true;
-        result.append(settings[i].text());
+    if (!updated.added.isEmpty() && !text.isEmpty() && !text.endsWith('\r') && !text.endsWith('\n'))
         result.append(lineEnd);
+    for (const SettingLine &line : std::as_const(updated.added))
+        result.append(line.text()).append(lineEnd);
+    return updated;
+}
+
+QList<std::pair<QByteArray, QByteArray>> changedLines(QByteArrayView existing, const QList<ValueEdit> &edits)
+{
+    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    QList<std::pair<QByteArray, QByteArray>> lines;
+    qint64 lineStart = -1;
+    qint64 lineEnd = 0;
+    qint64 copied = 0; // how much of the line is in its new form
+    const auto finishLine = [&] {
+        if (lineStart >= 0)
+            lines.last().second.append(existing.sliced(copied, lineEnd - copied));
+    };
+    for (const ValueEdit &edit : edits) {
+        qint64 start = edit.begin;
+        while (start > 0 && !isLineEnd(existing[start - 1]))
+            --start;
+        if (start != lineStart) { // a line of its own; a second edit on a line joins it
+            finishLine();
+            lineStart = copied = start;
+            lineEnd = edit.end;
+            while (lineEnd < existing.size() && !isLineEnd(existing[lineEnd]))
+                ++lineEnd;
+            lines.append({existing.sliced(start, lineEnd - start).toByteArray(), {}});
+        }
+        lines.last().second.append(existing.sliced(copied, edit.begin - copied)).append(edit.newText);
+        copied = edit.end;
     }
-    return result;
+    finishLine();
+    return lines;
 }
 
 } // namespace ConfigUpdate

@@ -1,7 +1,5 @@
 #include "ui/app/AppController.h"
 
-#include "ui/input/NewForm.h"
-
 AppController::AppController(UserPrompts &prompts, QString dataFolder, std::function<void()> endProgram,
                              QObject *parent)
     : QObject(parent)
@@ -28,9 +26,10 @@ MainWindow *AppController::createMainWindow()
 
 void AppController::startNewForm(MainWindow *window)
 {
-    if (!NewForm::confirm(m_prompts, window))
+    if (!window->confirmNew())
         return;
-    // The window closes by its usual path, which asks again; the program goes on either way.
+    // The window closes by its usual path, which asks again unless unsaved changes were settled
+    // already; the program goes on either way.
     m_startingAnew = true;
     const bool closed = window->close();
     m_startingAnew = false;

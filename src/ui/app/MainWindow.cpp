@@ -4,15 +4,18 @@
 #include "core/app/ProgramVersion.h"
 #include "core/catalogue/StartupData.h"
 #include "core/input/GameConfigFolder.h"
+#include "core/output/Backups.h"
 #include "ui/CurrentChoices.h"
 #include "ui/UserPrompts.h"
 #include "ui/app/AboutWindow.h"
 #include "ui/app/DisplayFont.h"
 #include "ui/catalogue/CatalogueLayout.h"
 #include "ui/catalogue/CatalogueTabs.h"
+#include "ui/input/NewForm.h"
 #include "ui/input/OpenCommand.h"
 #include "ui/input/PresetCommands.h"
 #include "ui/output/PreviewCommand.h"
+#include "ui/output/RestoreCommand.h"
 #include "ui/output/SaveCommand.h"
 #include "ui/update/UpdateCommand.h"
 #include "ui/widgets/DesignFont.h"
@@ -23,10 +26,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QProcessEnvironment>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -133,6 +139,7 @@ void MainWindow::createMenus()
     hold(New, u"new"_s, file->addAction(u"New"_s));
     hold(Open, u"open"_s, file->addAction(u"Open"_s));
     hold(Save, u"inst"_s, file->addAction(u"Save"_s));
+    hold(RestoreBackup, u"restore"_s, file->addAction(u"Restore Backup\u2026"_s))->setEnabled(false);
     hold(Exit, u"exit"_s, file->addAction(u"Exit"_s));
 
     QMenu *edit = bar->addMenu(u"&Edit"_s);
@@ -197,10 +204,24 @@ void MainWindow::connectMenus()
     const StartFolderLookup gameConfigFolder = [] {
         return GameConfigFolder::find(QDir::homePath(), QProcessEnvironment::systemEnvironment());
     };
-    connect(action(Open), &QAction::triggered, new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder),
-            &OpenCommand::run);
-    connect(action(Save), &QAction::triggered, new SaveCommand(m_prompts, *m_choices, this, gameConfigFolder),
-            &SaveCommand::run);
+    auto *open = new OpenCommand(m_prompts, *m_choices, this, gameConfigFolder,
+                                 [this] { return settleUnsavedChanges(u"Open a config"_s); });
+    connect(action(Open), &QAction::triggered, open, &OpenCommand::run);
+    const QString backups = Backups::rootFolder(QProcessEnvironment::systemEnvironment(), QDir::homePath());
+    m_save = new SaveCommand(m_prompts, *m_choices, this, backups, gameConfigFolder);
+    connect(action(Save), &QAction::triggered, m_save, &SaveCommand::run);
+    m_restore = new RestoreCommand(
+        m_prompts, *m_choices, this, backups, [this] { return settleUnsavedChanges(u"Restore Backup"_s); },
+        [open](const QString &path, const QString &step) { return open->openFile(path, step); });
+    connect(action(RestoreBackup), &QAction::triggered, m_restore, &RestoreCommand::run);
+    // A save or a restore may have made a copy; the window's file may change with any step.
+    const auto tell = [this](const QString &text) {
+        showInStatusBar(*m_infoLabel, text);
+        action(RestoreBackup)->setEnabled(m_restore->available());
+    };
+    connect(m_save, &SaveCommand::told, this, tell);
+    connect(m_restore, &RestoreCommand::told, this, tell);
+    connect(m_choices, &CurrentChoices::changed, this, &MainWindow::showFileInTitle);
     connect(action(Exit), &QAction::triggered, this, &QWidget::close);
     connect(action(Undo), &QAction::triggered, m_choices, &CurrentChoices::undo);
     connect(action(Redo), &QAction::triggered, m_choices, &CurrentChoices::redo);
@@ -245,9 +266,8 @@ void MainWindow::initialise()
 {
     // The window is not shown yet, so the box stands on its own.
     m_prompts.inform(nullptr, u"Logo"_s, logoText());
-    const QString version = ProgramVersion::current().titleText();
-    setWindowTitle(version);
-    m_downLabel->setText(version);
+    showFileInTitle();
+    m_downLabel->setText(ProgramVersion::current().titleText());
     showInStatusBar(*m_infoLabel, u"Command: (cvar name here)\r\nDescription: (description here)"_s);
     action(MenuItem::StatusBar)->setChecked(true);
     m_fontActions[0]->setChecked(true);
@@ -291,7 +311,12 @@ void MainWindow::setClientHeight(int twips)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_prompts.askYesNo(this, u"Finished?"_s, u"Are you sure you want to exit?"_s)) {
+    const QString title = u"Finished?"_s;
+    const bool agreed =
+        std::exchange(m_leaving, false)
+        || (m_choices->hasUnsavedChanges() ? settleUnsavedChanges(title)
+                                           : m_prompts.askYesNo(this, title, u"Are you sure you want to exit?"_s));
+    if (!agreed) {
         event->ignore();
         return;
     }
@@ -301,4 +326,44 @@ void MainWindow::closeEvent(QCloseEvent *event)
         if (window != this && window->isVisible())
             window->close();
     }
+}
+
+bool MainWindow::confirmNew()
+{
+    if (!m_choices->hasUnsavedChanges())
+        return NewForm::confirm(m_prompts, this);
+    m_leaving = settleUnsavedChanges(u"New file"_s);
+    return m_leaving;
+}
+
+bool MainWindow::settleUnsavedChanges(const QString &title)
+{
+    if (!m_choices->hasUnsavedChanges())
+        return true;
+    const QString file = QFileInfo(m_choices->file().path).fileName();
+    const QString text = file.isEmpty() ? u"The settings set in this window are not saved. Save them first?"_s
+                                        : u"%1 has changes that are not saved. Save them first?"_s.arg(file);
+    switch (m_prompts.askSaveChanges(this, title, text)) {
+    case UserPrompts::UnsavedAnswer::Save:
+        return m_save->run();
+    case UserPrompts::UnsavedAnswer::Discard:
+        return true;
+    case UserPrompts::UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+// "autoexec.cfg* - Tunewick 1.5" while a file has unsaved changes; the version alone without a file.
+void MainWindow::showFileInTitle()
+{
+    const QString version = ProgramVersion::current().titleText();
+    const QString &file = m_choices->file().path;
+    // The copies are looked up when the file changes, not at every edit.
+    if (file != m_shownFile) {
+        m_shownFile = file;
+        action(MenuItem::RestoreBackup)->setEnabled(m_restore->available());
+    }
+    setWindowTitle(file.isEmpty() ? version : QFileInfo(file).fileName() + u"[*] - "_s + version);
+    setWindowModified(!file.isEmpty() && m_choices->hasUnsavedChanges());
 }

@@ -13,6 +13,8 @@ class CatalogueTabs;
 class CurrentChoices;
 class LinePanel;
 class QLabel;
+class RestoreCommand;
+class SaveCommand;
 class UserPrompts;
 
 // The main window: the tab strip with the catalogue, its menus and the Status Bar.
@@ -24,6 +26,7 @@ public:
         New,
         Open,
         Save,
+        RestoreBackup,
         Exit,
         Undo,
         Redo,
@@ -54,6 +57,10 @@ public:
     // The action of a menu item, made with the menus.
     QAction *action(MenuItem item) const { return m_actions.at(static_cast<std::size_t>(item)); }
 
+    // File, New: whether the window may make way for a fresh one. With unsaved changes the player may
+    // save them first, and the window then closes without asking again.
+    bool confirmNew();
+
 signals:
     // File, New was chosen; whoever owns the program's windows decides what follows.
     void newFormRequested();
@@ -82,6 +89,10 @@ private:
     void showAbout();
     void toggleStatusBar();
     void nameUndoSteps();
+    void showFileInTitle();
+    // With unsaved changes, offers to save them first: false when the player cancels or the save
+    // does not complete. True at once without unsaved changes.
+    bool settleUnsavedChanges(const QString &title);
     void setClientHeight(int twips);
 
     UserPrompts &m_prompts;
@@ -92,6 +103,10 @@ private:
     CatalogueTabs *m_tabs = nullptr;
     QLabel *m_downLabel = nullptr;
     QLabel *m_infoLabel = nullptr;
+    SaveCommand *m_save = nullptr;
+    RestoreCommand *m_restore = nullptr;
+    QString m_shownFile;    // the window's file as the title and the File menu show it
+    bool m_leaving = false; // closing was agreed to already
 
     std::array<QAction *, menuItemCount> m_actions{};
     DisplayFont::Actions m_fontActions{};

@@ -29,33 +29,49 @@ QString reportText(const QString &shownName, int settingsRead, const QList<OpenR
 
 } // namespace
 
-OpenCommand::OpenCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder)
+OpenCommand::OpenCommand(UserPrompts &prompts, CurrentChoices &choices, QWidget *window, StartFolderLookup startFolder,
+                         std::function<bool()> mayReplace)
     : QObject(window)
     , m_prompts(prompts)
     , m_choices(choices)
     , m_window(window)
     , m_startFolder(std::move(startFolder))
+    , m_mayReplace(std::move(mayReplace))
 {
 }
 
 void OpenCommand::run()
 {
-    const QString startFolder = m_lastFile.isEmpty() && m_startFolder ? m_startFolder() : QString();
+    if (m_mayReplace && !m_mayReplace())
+        return;
+    // The window's file is offered when it came after the file last chosen here.
+    if (const QString &file = m_choices.file().path; file != m_windowFile) {
+        m_windowFile = file;
+        if (!file.isEmpty())
+            m_offered = file;
+    }
+    const QString startFolder = m_offered.isEmpty() && m_startFolder ? m_startFolder() : QString();
     const std::optional<QString> path =
-        m_prompts.askOpenFileName(m_window, FileDialogRequest::forConfigs(u"Open a config"_s, m_lastFile, startFolder));
+        m_prompts.askOpenFileName(m_window, FileDialogRequest::forConfigs(u"Open a config"_s, m_offered, startFolder));
     if (!path)
         return;
-    m_lastFile = *path;
+    m_offered = *path;
+    openFile(*path, u"Open "_s + QFileInfo(*path).fileName());
+}
+
+bool OpenCommand::openFile(const QString &path, const QString &stepName)
+{
     Choices opened = m_choices.value();
     ConfigReader reader(opened);
-    if (!reader.readFile(*path))
-        return;
-    m_choices.change(opened, u"Open "_s + QFileInfo(*path).fileName());
+    if (!reader.readFile(path))
+        return false;
+    m_choices.open(opened, stepName, path);
     // The player learns at once what the next save would write differently from the file.
     const QList<OpenReport::Unshown> unshown = OpenReport::unshownValues(reader.lastValues(), opened);
     if (!unshown.isEmpty()) {
         m_prompts.inform(
             m_window, u"Open a config"_s,
-            reportText(QDir::toNativeSeparators(*path), OpenReport::settingsRead(reader.lastValues()), unshown));
+            reportText(QDir::toNativeSeparators(path), OpenReport::settingsRead(reader.lastValues()), unshown));
     }
+    return true;
 }

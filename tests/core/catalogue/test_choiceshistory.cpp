@@ -40,13 +40,13 @@ private slots:
         else if (between == u"switch"_s)
             history.record(withFov(2), u"cl_showfps On"_s);
         else if (between == u"undo"_s)
-            history.undo(withFov(2));
+            history.undo(withFov(2), {});
         history.record(withFov(3), u"fov"_s, named("fov"));
         QVERIFY(!history.canRedo());
         int counted = 0;
         Choices reached;
         for (Choices now = withFov(4); history.canUndo(); ++counted)
-            reached = now = history.undo(now);
+            reached = now = history.undo(now, {}).choices;
         QCOMPARE(counted, steps);
         QCOMPARE(reached, between == u"undo"_s ? withFov(3) : withFov(1)); // the value before the first change
     }

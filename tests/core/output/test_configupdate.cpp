@@ -15,11 +15,17 @@ Choices window()
     return openedConfig("cl_interp 1\ncl_showfps 0\nmp_decals 200\nrate 50000\nfov 75\nmat_dxlevel 81");
 }
 
+// What saving that window over another file writes.
+QList<SettingLine> written()
+{
+    return settingLinesSetInWindow(window());
+}
+
 // That window's settings, each followed by `end`, but for those the file names.
 QByteArray added(const QByteArray &end, const QStringList &named)
 {
     QByteArray lines;
-    for (const SettingLine &setting : settingLinesSetInWindow(window())) {
+    for (const SettingLine &setting : written()) {
         if (!named.contains(toQString(Catalogue::setting(setting.setting).name)))
             lines += setting.text() + end;
     }
@@ -61,9 +67,24 @@ private slots:
     {
         QFETCH(QByteArray, existing);
         QFETCH(QByteArray, expected);
-        const QByteArray updated = ConfigUpdate::updateText(existing, window());
-        QCOMPARE(updated, expected);
-        QCOMPARE(brokenUpdatePromise(existing, updated, window()), QString()); // the check itself, proved
+        const ConfigUpdate::Updated updated = ConfigUpdate::update(existing, written());
+        QCOMPARE(updated.bytes, expected);
+        QCOMPARE(brokenUpdatePromise(existing, updated, written()), QString()); // the check itself, proved
+    }
+
+    // The lines Update changes, before and after, several edits on one line at once (the edits themselves
+    // are checked with every update, by brokenUpdatePromise).
+    void listsTheLinesItChanges()
+    {
+        const QByteArray existing = "FOV \"90\" // wide\r\nfps_max 1; cl_showfps 1; cl_interp 0 // x\r\nrate 50000";
+        QStringList lines;
+        for (const auto &[before, after] :
+             ConfigUpdate::changedLines(existing, ConfigUpdate::update(existing, written()).edits))
+            lines << QString::fromLatin1(before + " > " + after);
+        QCOMPARE(
+            lines,
+            (QStringList{u"FOV \"90\" // wide > FOV \"75\" // wide"_s,
+                         u"fps_max 1; cl_showfps 1; cl_interp 0 // x > fps_max 1; cl_showfps 0; cl_interp 1 // x"_s}));
     }
 
     // Real players' configs, updated from a fresh window and from one with choices made.
@@ -84,17 +105,18 @@ private slots:
         const ConfigUpdate::Existing existing = ConfigUpdate::readExisting(file);
         QVERIFY(existing.canUpdate());
         // A fresh window writes nothing; one with choices made keeps every promise.
-        QCOMPARE(ConfigUpdate::updateText(existing.bytes, Choices()), existing.bytes);
-        const QByteArray updated = ConfigUpdate::updateText(existing.bytes, window());
-        QCOMPARE(brokenUpdatePromise(existing.bytes, updated, window()), QString());
-        QCOMPARE(ConfigUpdate::updateText(updated, window()), updated); // a second save changes nothing
+        QVERIFY(ConfigUpdate::update(existing.bytes, {}).changesNothing());
+        const ConfigUpdate::Updated updated = ConfigUpdate::update(existing.bytes, written());
+        QCOMPARE(brokenUpdatePromise(existing.bytes, updated, written()), QString());
+        QVERIFY(ConfigUpdate::update(updated.bytes, written()).changesNothing()); // a second save changes nothing
 
         // Opened, one slider moved, updated: the file changes exactly as if only that slider were set.
         Choices opened = openedConfig(existing.bytes), onlyFov;
         const Catalogue::SettingId fov = named("fov");
         opened.setSliderValue(fov, opened.sliderValue(fov) == 90 ? 100 : 90);
         onlyFov.setSliderValue(fov, opened.sliderValue(fov));
-        QCOMPARE(ConfigUpdate::updateText(existing.bytes, opened), ConfigUpdate::updateText(existing.bytes, onlyFov));
+        QCOMPARE(ConfigUpdate::update(existing.bytes, settingLinesSetInWindow(opened)).bytes,
+                 ConfigUpdate::update(existing.bytes, settingLinesSetInWindow(onlyFov)).bytes);
     }
 
     // Larger files and binary ones are only replaced.

@@ -156,12 +156,10 @@ private slots:
     void newAndExitAskFirst()
     {
         QPointer<MainWindow> old = app->window();
-        app->click(u"Option1_3"_s);
         app->prompts.yesNo << false << true << false; // New file? No; New file? Yes, Finished? No
         app->trigger(New);
         app->trigger(New);
         QVERIFY(app->window() == old && old->isVisible() && app->prompts.yesNo.isEmpty());
-        QCOMPARE(app->changed(), u"cl_smooth=On"_s);
 
         app->trigger(Exit); // answered No
         QVERIFY(old->isVisible() && app->programEnds == 0 && app->finish() && app->programEnds == 1);
@@ -170,13 +168,37 @@ private slots:
                                           + QStringList(3, u"Finished?: Are you sure you want to exit?"_s));
     }
 
+    // With unsaved changes, Open, New and Exit offer to save them first and ask nothing else: Cancel stops
+    // them, Discard goes on, Save goes on once the save completed.
+    void unsavedChangesAreOfferedToBeSavedFirst()
+    {
+        using Answer = UserPrompts::UnsavedAnswer;
+        app->click(u"Option1_33"_s);
+        app->prompts.unsaved << Answer::Cancel << Answer::Discard << Answer::Save << Answer::Save;
+        app->trigger(Open);
+        QPointer<MainWindow> old = app->window();
+        app->trigger(New);
+        QTRY_VERIFY(!old && app->window() && app->changed().isEmpty());
+        app->click(u"Option1_33"_s);
+        const QString saved = app->data.filePath(u"kept.cfg"_s);
+        app->prompts.files << std::nullopt << saved; // the first save is cancelled, and with it the Exit
+        app->trigger(Exit);
+        QVERIFY(app->window()->isVisible());
+        app->trigger(Exit);
+        QTRY_VERIFY(!app->window() && app->programEnds == 1);
+        QVERIFY(fileBytes(saved).contains("\r\ncl_showfps 1\r\n"));
+        const QString unsaved = u"The settings set in this window are not saved. Save them first?"_s;
+        QCOMPARE(app->prompts.said().filter(QRegularExpression(u"^(?!Logo)"_s)),
+                 (QStringList{u"Open a config: "_s + unsaved, u"New file: "_s + unsaved, u"Finished?: "_s + unsaved,
+                              u"Save the config: "_s, u"Finished?: "_s + unsaved, u"Save the config: "_s}));
+    }
+
     // Both answered Yes, a fresh window takes the old one's place and the program goes on. It greets the user
     // as the first one did and tells, after the logo, a problem with the data files it reads afresh; the
     // windows the old one opened go with it. Its "D" buttons work, but the one whose entry is bad.
     void newReplacesTheWindowWithAFreshOne()
     {
         QPointer<MainWindow> old = app->window();
-        app->click(u"Option1_3"_s);
         app->trigger(Preview);
         app->trigger(About);
         QCOMPARE(AppFixture::shownWindows().size(), 3);

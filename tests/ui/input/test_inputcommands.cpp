@@ -27,14 +27,14 @@ private slots:
         app->trigger(MenuItem::Save); // cancelled
         QCOMPARE(app->changed(), u"cl_showfps=On mat_dxlevel=81 fov=90"_s);
 
-        // Both config dialogs start in the game's folder until a file has been chosen in them; Save
-        // offers the program's own name.
+        // Both config dialogs start in the game's folder until a file has been chosen in them or the window
+        // has a file, which Save then offers.
         QStringList asked;
         for (const ScriptedPrompts::Shown &shown : app->prompts.shown)
             asked << shown.title + u'|' + shown.request.fileName + u'|' + shown.request.startFolder;
         const QString gameFolder = QFileInfo(game).canonicalFilePath();
         QCOMPARE(asked, (QStringList{u"Open a config||"_s + gameFolder, u"Open a config|"_s + config + u'|',
-                                     u"Save the config|tunewick.cfg|"_s + gameFolder}));
+                                     u"Save the config|"_s + config + u'|'}));
     }
 
     void eachItemAppliesItsOwnFileOrTellsWhyNot()
