@@ -69,9 +69,11 @@ bool SaveCommand::run()
     const bool fromWindowFile = *target != path && isWindowFile(path);
     const QList<SettingLine> &whole = fromWindowFile ? changed : set;
     const QFileInfo info(*target);
-    QByteArray bytes = composeFileText(whole);
     const bool overExisting = info.exists() && !info.isDir();
-    if (overExisting) {
+    QByteArray bytes;
+    if (!overExisting) {
+        bytes = composeFileText(whole);
+    } else {
         const bool windowFile = isWindowFile(*target);
         const OverExisting over =
             askHowToSaveOver(*target, windowFile || fromWindowFile ? changed : set, whole, windowFile);
