@@ -58,21 +58,23 @@ constexpr std::array<Setting, settingCount> table = {{
     toggle(34, "con_enable", Other, Off),
     toggle(35, "mat_show_texture_memory_usage", Other, Off),
     toggle(36, "gameui_hide", Other, On),
-    {noRowIndex, dxName, Other, Kind::DirectX, DirectX90, {}},
+    {noRowIndex, dxName, Other, Kind::DirectX, NoLevel, {}},
+    // The ranges are the game's own where a source gives them, else what players' configs hold;
+    // docs/data-sources.md names each one's source.
     //                                          min    max    init  small large tick
     slider(90, "cl_phys_props_max", Fps3, {0, 1000, 300, 50, 1000, 50}),
     slider(91, "mp_decals", Fps3, {0, 4096, 200, 16, 128, 256}),
     slider(92, "r_decals", Fps3, {0, 4096, 2048, 16, 128, 256}),
     slider(93, "r_dispradius", Fps3, {50, 1000, 500, 10, 100, 50}),
     slider(94, "r_dispfullradius", Fps3, {50, 1000, 400, 10, 100, 50}),
-    slider(95, "r_propsmaxdist", Fps3, {100, 5000, 1200, 50, 100, 500}),
+    slider(95, "r_propsmaxdist", Fps3, {0, 5000, 1200, 50, 100, 500}),
     slider(96, "r_rainradius", Fps3, {0, 3000, 1500, 50, 100, 200}),
     slider(97, "r_rainsplashpercentage", Fps3, {0, 100, 20, 1, 10, 10}),
-    slider(98, "cl_updaterate", Ping, {1, 100, 20, 5, 10, 5}),
+    slider(98, "cl_updaterate", Ping, {1, 128, 20, 5, 10, 8}),
     slider(99, "cl_cmdrate", Ping, {1, 100, 30, 5, 10, 5}),
     slider(100, "cl_rate", Ping, {1, 30000, 10000, 50, 500, 2000}),
-    slider(101, "rate", Ping, {10000, 50000, 25000, 1000, 5000, 5000}),
-    slider(102, "fps_max", Ping, {1, 300, 300, 5, 10, 25}),
+    slider(101, "rate", Ping, {10000, 1048576, 25000, 1000, 5000, 65536}),
+    slider(102, "fps_max", Ping, {0, 999, 300, 5, 10, 50, "no limit"}),
     slider(103, "fov", Other, {1, 360, 75, 5, 10, 30}),
 }};
 
@@ -104,7 +106,7 @@ constexpr bool sameName(std::string_view a, std::string_view b)
 }
 
 // Names are compared without letter case, so no two may differ in case alone; all are lower case.
-constexpr bool namesUniqueLowerAndSlidersStartInRange()
+constexpr bool namesUniqueLowerAndSlidersInRangeWithFewTicks()
 {
     for (size_t i = 0; i < table.size(); ++i) {
         for (size_t j = i + 1; j < table.size(); ++j) {
@@ -115,6 +117,9 @@ constexpr bool namesUniqueLowerAndSlidersStartInRange()
             return false;
         const SliderRange &r = table[i].slider;
         if (table[i].kind == Kind::Slider && (r.initial < r.min || r.initial > r.max))
+            return false;
+        // More ticks than this would run together on a slider 92 pixels wide.
+        if (table[i].kind == Kind::Slider && (r.max - r.min) / r.tickFrequency > 20)
             return false;
     }
     return true;
@@ -130,7 +135,7 @@ constexpr bool longestNameKnown()
 
 static_assert(table.size() == settingCount);
 static_assert(rowsInPlace());
-static_assert(namesUniqueLowerAndSlidersStartInRange());
+static_assert(namesUniqueLowerAndSlidersInRangeWithFewTicks());
 static_assert(longestNameKnown());
 
 constexpr std::array<std::string_view, tabCount> tabCaptions = {"FPS 1", "FPS 2", "FPS 3", "Ping", "Bots", "Other"};

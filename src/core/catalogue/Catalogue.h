@@ -14,8 +14,8 @@ inline constexpr int tabCount = 6;
 
 enum class Kind { ThreeState, Slider, DirectX };
 
-// What a row's "D" button sets.
-enum class Reset { On, Off, SliderDefault, DirectX90 };
+// What a row's "D" button sets. The DirectX row's clears the level, so that the game chooses it.
+enum class Reset { On, Off, SliderDefault, NoLevel };
 
 struct SliderRange {
     int min = 0;
@@ -24,6 +24,8 @@ struct SliderRange {
     int smallChange = 0;
     int largeChange = 0;
     int tickFrequency = 0;
+    // Words shown instead of the lowest number where it means something else (fps_max 0: no limit).
+    std::string_view lowestCaption{};
 };
 
 inline constexpr int noRowIndex = -1;
@@ -65,13 +67,15 @@ struct DxLevel {
     int level;
     std::string_view caption;
 };
-inline constexpr std::array<DxLevel, 6> dxLevels = {{{50, "DirectX 5.0"},
+inline constexpr std::array<DxLevel, 7> dxLevels = {{{50, "DirectX 5.0"},
                                                      {60, "DirectX 6.0"},
                                                      {70, "DirectX 7.0"},
                                                      {80, "DirectX 8.0"},
                                                      {81, "DirectX 8.1"},
-                                                     {90, "DirectX 9.0"}}};
-inline constexpr int dxResetLevel = 90;
+                                                     {90, "DirectX 9.0"},
+                                                     {95, "DirectX 9.0c"}}};
+// The level the preview shows when none is chosen.
+inline constexpr int dxPreviewLevel = 90;
 
 // All 52 settings: the 37 switches, the DirectX row, the 14 sliders.
 std::span<const Setting> settings();

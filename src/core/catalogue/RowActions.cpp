@@ -26,8 +26,8 @@ void reset(Choices &choices, const StartupTables &tables, Catalogue::SettingId s
         if (const std::optional<int> value = StartupData::sliderResetValue(tables, setting))
             choices.setSliderValue(setting, *value);
         return;
-    case Catalogue::Reset::DirectX90:
-        choices.setDxLevel(Catalogue::dxResetLevel);
+    case Catalogue::Reset::NoLevel:
+        choices.set(setting, DxSelection{});
         return;
     }
 }

@@ -29,7 +29,7 @@ QString previewValue(const Choices &choices, Catalogue::SettingId setting, const
         return QString::fromLatin1(*value);
     if (Catalogue::setting(setting).kind == Catalogue::Kind::ThreeState)
         return tables.defval[static_cast<size_t>(setting.place())];
-    return QString::number(Catalogue::dxResetLevel);
+    return QString::number(Catalogue::dxPreviewLevel);
 }
 
 // The lines of the settings `chosen` picks, in a saved file's order; a switch in Default and no level

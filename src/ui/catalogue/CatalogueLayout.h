@@ -37,6 +37,12 @@ inline constexpr int nameWidth = 3135;
 inline constexpr int nameHeight = 255;
 inline constexpr int sliderWidth = 1380;
 inline constexpr int sliderHeight = 225;
+// A slider row's number field, at the right end of the row, centred on the slider, wide enough for
+// seven digits and its arrows.
+inline constexpr int sliderValueLeft = 5100;
+inline constexpr int sliderValueWidth = 1260;
+inline constexpr int sliderValueHeight = 330;
+inline constexpr int sliderValueRaise = (sliderValueHeight - sliderHeight) / 2;
 
 inline constexpr int dxTop = 5145;
 inline constexpr int dxResetLeft = 285;

@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 using namespace Qt::StringLiterals;
 namespace Layout = CatalogueLayout;
@@ -186,7 +187,7 @@ void CatalogueTabs::addSliderRow(Catalogue::SettingId setting, int top)
     const QString variable = toQString(row.name);
     m_displayFace << addResetButton(setting, indexedName(u"default", row.rowIndex), geometry.resetLeft, top);
 
-    auto *slider = new ValueSlider(variable, canvas(setting));
+    auto *slider = new ValueSlider(variable, toQString(row.slider.lowestCaption), canvas(setting));
     slider->setObjectName(sliderName(setting));
     slider->setAccessibleName(variable);
     slider->setGeometry(Twips::rect(geometry.choiceLeft, top, Layout::sliderWidth, Layout::sliderHeight));
@@ -198,10 +199,27 @@ void CatalogueTabs::addSliderRow(Catalogue::SettingId setting, int top)
     // Drags, keys, the wheel, track clicks and screen readers all change the value.
     connect(slider, &QSlider::valueChanged, this,
             [this, setting, variable](int value) { edit(setting, SliderPosition{value}, variable); });
-    m_showValue[static_cast<size_t>(setting.place())] = [slider](const SettingValue &value) {
-        slider->setValue(std::get<SliderPosition>(value).value);
-    };
     m_ownFace << slider;
+
+    // The number field takes a typed value on Enter or when focus leaves, as one edit like a drag.
+    auto *field = new QSpinBox(canvas(setting));
+    field->setObjectName(indexedName(u"SliderValue", Catalogue::sliderNumber(setting)));
+    field->setAccessibleName(variable + u" value"_s);
+    field->setGeometry(Twips::rect(Layout::sliderValueLeft, top - Layout::sliderValueRaise, Layout::sliderValueWidth,
+                                   Layout::sliderValueHeight));
+    field->setRange(row.slider.min, row.slider.max);
+    field->setSingleStep(row.slider.smallChange);
+    field->setSpecialValueText(toQString(row.slider.lowestCaption));
+    field->setKeyboardTracking(false);
+    field->setAlignment(Qt::AlignRight);
+    connect(field, &QSpinBox::valueChanged, this,
+            [this, setting, variable](int value) { edit(setting, SliderPosition{value}, variable); });
+    m_ownFace << field;
+
+    m_showValue[static_cast<size_t>(setting.place())] = [slider, field](const SettingValue &value) {
+        slider->setValue(std::get<SliderPosition>(value).value);
+        field->setValue(std::get<SliderPosition>(value).value);
+    };
 
     m_displayFace << addNameLabel(setting, indexedName(u"cmd", row.rowIndex), geometry.nameLeft, top);
 }
@@ -212,7 +230,7 @@ void CatalogueTabs::addDirectXRow(Catalogue::SettingId setting)
     m_ownFace << addResetButton(setting, u"dxbutton"_s, Layout::dxResetLeft, Layout::dxTop)
               << addNameLabel(setting, u"dxcmd"_s, Layout::dxNameLeft, Layout::dxTop);
 
-    // The six levels share one group across the whole strip; each button's id is its level.
+    // The levels share one group across the whole strip; each button's id is its level.
     auto *group = new QButtonGroup(this);
     for (int member = 0; member < int(Catalogue::dxLevels.size()); ++member) {
         const Catalogue::DxLevel &level = Catalogue::dxLevels[static_cast<size_t>(member)];

@@ -8,8 +8,8 @@
 class ValueSlider final : public QSlider {
     Q_OBJECT
 public:
-    // variable: the name the tooltip shows before the value.
-    explicit ValueSlider(QString variable, QWidget *parent = nullptr);
+    // variable: the name the tooltip shows before the value; lowestCaption, if any, stands for the lowest value.
+    explicit ValueSlider(QString variable, QString lowestCaption, QWidget *parent = nullptr);
 
 protected:
     bool event(QEvent *event) override;
@@ -18,4 +18,5 @@ private:
     void showValue();
 
     QString m_variable;
+    QString m_lowestCaption;
 };

@@ -13,7 +13,7 @@ private slots:
         QTest::addColumn<QList<int>>("counts"); // lines of desc, sldef and defval; none: no folder
         QTest::addColumn<QStringList>("problems");
         const QString tooLong = u"holds more than %1; the lines after line %2 were left out."_s;
-        const QString missing = u"sldef.cst: line %1 (%2) is missing, not a whole number from 1 to %3; its \"D\" "
+        const QString missing = u"sldef.cst: line %1 (%2) is missing, not a whole number from %3 to %4; its \"D\" "
                                 u"button leaves the slider as it is."_s;
         const QString unreadable = u"%1: cannot be read: No such file or directory."_s;
         QTest::newRow("full") << QList<int>{156, 14, 45} << QStringList{};
@@ -21,7 +21,8 @@ private slots:
             << QList<int>{112, 12, 37}
             << QStringList{u"desc.cst: ends inside a description: its 112 lines are not a multiple of three, so "
                            u"the last description is incomplete."_s,
-                           missing.arg(u"13"_s, u"fps_max"_s, u"300"_s), missing.arg(u"14"_s, u"fov"_s, u"360"_s)};
+                           missing.arg(u"13"_s, u"fps_max"_s, u"0"_s, u"999"_s),
+                           missing.arg(u"14"_s, u"fov"_s, u"1"_s, u"360"_s)};
         QTest::newRow("too long") << QList<int>{160, 15, 46}
                                   << QStringList{u"desc.cst: "_s
                                                      + tooLong.arg(u"52 descriptions of three lines"_s, u"156"_s),

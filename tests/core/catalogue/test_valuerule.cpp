@@ -12,22 +12,29 @@ private slots:
         QTest::addColumn<bool>("longer");        // the value was cut short
         QTest::addColumn<QString>("taken");      // in the window's words; "-": nothing taken
         QTest::addColumn<bool>("exact");
-        const auto row = [](const char *command, const QString &taken, bool exact, bool longer = false) {
-            QTest::newRow(command) << QByteArray(command) << longer << taken << exact;
+        const auto row = [](const QByteArray &command, const QString &taken, bool exact, bool longer = false) {
+            QTest::newRow(command.constData()) << command << longer << taken << exact;
         };
+        for (const Catalogue::Setting &slider : Catalogue::settings().last(Catalogue::sliderCount)) {
+            const QByteArray name = QByteArray(slider.name.data(), qsizetype(slider.name.size())) + ' ';
+            for (const int end : {slider.slider.min, slider.slider.max}) // taken; one beyond, not
+                row(name + QByteArray::number(end), QString::number(end), true);
+            row(name + QByteArray::number(slider.slider.min - 1), u"-"_s, false);
+            row(name + QByteArray::number(slider.slider.max + 1), u"-"_s, false);
+        }
         row("cl_showfps 1", u"On"_s, true);
         row("cl_showfps 0", u"Off"_s, true);
         row("cl_showfps 2", u"Off"_s, false);
         row("cl_showfps on", u"-"_s, false);
         row("fov 90", u"90"_s, true);
-        row("fov 360", u"360"_s, true);
         row("fov 90.5", u"90"_s, false); // halves go to the even neighbour
         row("fov 91.5", u"92"_s, false);
         row("fov 1.4", u"1"_s, false);
         row("fov 0.5", u"-"_s, false); // rounded below the range
-        row("fov 361", u"-"_s, false);
         row("mat_dxlevel 81", u"DirectX 8.1"_s, true);
+        row("mat_dxlevel 95", u"DirectX 9.0c"_s, true);
         row("mat_dxlevel 85", u"-"_s, false);
+        row("mat_dxlevel 100", u"-"_s, false);
         row("mat_dxlevel 80.5", u"-"_s, false);
         row("mat_dxlevel 1e300", u"-"_s, false);
         row("fov 0000000000000000000000000000000000000000000000000000000000000090", u"90"_s, true);

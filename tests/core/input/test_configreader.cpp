@@ -1,4 +1,6 @@
+#include "core/catalogue/CatalogueText.h"
 #include "core/input/ConfigReader.h"
+#include "core/input/OpenReport.h"
 #include "support/ChoicesText.h"
 #include "support/TestCase.h"
 
@@ -66,15 +68,13 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("rows"); // worked out by reading the file line by line; "?": not worked out
         const QHash<QString, QString> workedOut{
-            // Quoted values, some followed by a comment: rate "128000" and fps_max "999" are out of their
-            // sliders' ranges and "95" is no DirectX level, so those rows keep their values; the
-            // fps_max inside an alias's quotes is no command.
+            // Quoted values, some followed by a comment; the fps_max inside an alias's quotes is no command.
             {u"11-css-notwlsn-autoexec.cfg"_s,
              u"cl_ragdoll_physics_enable=Off cl_smooth=Off cl_ejectbrass=Off mat_antialias=On mat_vsync=Off "
-             "r_shadows=On cl_interp=Off cl_showfps=Off con_enable=On cl_updaterate=66 cl_cmdrate=66"_s},
-            // Indented with tabs: mat_specular alone sets nothing, and rate "786432", cl_cmdrate "128" and
-            // cl_updaterate "128" are beyond their sliders.
-            {u"08-css-anxton-kz-autoexec.cfg"_s, u"cl_interp=Off fps_max=150"_s},
+             "r_shadows=On cl_interp=Off cl_showfps=Off con_enable=On mat_dxlevel=95 cl_updaterate=66 cl_cmdrate=66 "
+             "rate=128000 fps_max=999"_s},
+            // Indented with tabs: mat_specular alone sets nothing, and cl_cmdrate "128" is beyond the game's 100.
+            {u"08-css-anxton-kz-autoexec.cfg"_s, u"cl_interp=Off cl_updaterate=128 rate=786432 fps_max=150"_s},
             // Values padded to a column with spaces or tabs, some with blanks after the closing quote:
             // the blanks are not part of the value. fps_max "300" equals the slider's first position.
             {u"05-css-mon-alcatraz-fps.cfg"_s,
@@ -90,7 +90,7 @@ private slots:
     }
 
     // Real players' configs: the last value of every row that the window can hold is the row's; the CR LF
-    // copy reads the same.
+    // copy reads the same. A slider holds every value of theirs that the game itself takes.
     void readsPlayersConfigs()
     {
         QFETCH(QString, file);
@@ -106,6 +106,9 @@ private slots:
             ConfigReader(again).feed(Catalogue::setting(setting).name.data() + (" \"" + last->text + "\"\n"));
             QVERIFY2(again == read, Catalogue::setting(setting).name.data());
         }
+        for (const OpenReport::Unshown &each : OpenReport::unshownValues(reader.lastValues(), read))
+            QVERIFY(Catalogue::setting(each.setting).kind == Catalogue::Kind::ThreeState
+                    || toQString(Catalogue::setting(each.setting).name) + u' ' + each.fileText == u"cl_cmdrate 128"_s);
         Choices copy;
         if (corpus.exists(u"crlf/"_s + file))
             QVERIFY(ConfigReader(copy).readFile(corpus.filePath(u"crlf/"_s + file)) && copy == read);

@@ -12,10 +12,10 @@ private slots:
     {
         // Each file, and what is listed as "name file: shown" joined by "; ", then the count read.
         const QList<std::pair<QByteArray, QString>> files{
-            {"rate 100000\nfov 90.5\ncl_showfps 2\nmat_dxlevel 95\ncl_smooth on\nfps_max \"0\" // no cap\n"
+            {"rate 2000000\nfov 90.5\ncl_showfps 2\nmat_dxlevel 100\ncl_smooth on\nfps_max \"-1\" // no cap\n"
              "cl_interp 1.0"_ba,
-             u"cl_smooth on: neither On nor Off; cl_showfps 2: Off; mat_dxlevel 95: no level; rate 100000: 25000; "
-             u"fps_max 0: 300; fov 90.5: 90/7"_s},
+             u"cl_smooth on: neither On nor Off; cl_showfps 2: Off; mat_dxlevel 100: no level; rate 2000000: 25000; "
+             u"fps_max -1: 300; fov 90.5: 90/7"_s},
             {"fov \"x y\" \nfov\nrate 1;rate "_ba + QByteArray(65, '9') + "\ncl_rate \"" + QByteArray(64, '8'),
              u"cl_rate %1: 10000; rate %2...: 25000; fov x y: 75/3"_s.arg(QString(64, u'8'), QString(64, u'9'))}};
         for (const auto &[text, unshown] : files) {

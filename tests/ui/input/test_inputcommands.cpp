@@ -13,13 +13,13 @@ private slots:
         const QString game = app->data.filePath(u"Steam/"_s + QString::fromUtf16(GameConfigFolder::inLibrary));
         QVERIFY(QDir().mkpath(game));
         qputenv("XDG_DATA_HOME", QFile::encodeName(app->data.filePath({})));
-        const QString config = app->writeData(u"mine.cfg"_s, "cl_showfps 1\nfov 90\nmat_dxlevel 81\nrate 1e6\n");
+        const QString config = app->writeData(u"mine.cfg"_s, "cl_showfps 1\nfov 90\nmat_dxlevel 81\nrate 2e6\n");
         app->prompts.files << config;
         app->trigger(MenuItem::Open);
         // One box tells what the window cannot show; the whole Open is one step to undo.
         QCOMPARE(app->prompts.said().takeLast(),
                  u"Open a config: 4 settings were read from %1. The window cannot show these values from the file, "
-                 u"and shows instead:\n\nrate 1e6: 25000\n\nSaving over the file with Update keeps these values, "
+                 u"and shows instead:\n\nrate 2e6: 25000\n\nSaving over the file with Update keeps these values, "
                  u"unless you set them in this window."_s.arg(QDir::toNativeSeparators(config)));
         QCOMPARE(app->window()->action(MenuItem::Undo)->text(), u"&Undo Open mine.cfg"_s);
         app->prompts.shown.removeLast();
