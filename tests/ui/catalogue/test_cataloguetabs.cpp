@@ -50,24 +50,24 @@ private slots:
     // and one slider's changes in a row are one step to undo.
     void everyWayOfMovingASliderIsAnEdit()
     {
-        auto *slider = tabs.findChild<QSlider *>(u"Slider_13"_s);
-        for (const int value : {200, 201}) {
+        auto *slider = tabs.findChild<QSlider *>(u"Slider_11"_s);
+        for (const int value : {30000, 30001}) {
             QAccessible::queryAccessibleInterface(slider)->valueInterface()->setCurrentValue(value);
-            QCOMPARE(choices.value().sliderValue(named("fov")), value);
+            QCOMPARE(choices.value().sliderValue(named("rate")), value);
         }
         // A number typed in the field is taken on Enter, as another move of the same slider.
-        auto *field = tabs.findChild<QSpinBox *>(u"SliderValue_13"_s);
-        QCOMPARE(field->accessibleName(), u"fov value"_s);
+        auto *field = tabs.findChild<QSpinBox *>(u"SliderValue_11"_s);
+        QCOMPARE(field->accessibleName(), u"rate value"_s);
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field, u"100"_s);
-        QCOMPARE(slider->value(), 201);
+        QTest::keyClicks(field, u"128000"_s);
+        QCOMPARE(slider->value(), 30001);
         QTest::keyClick(field, Qt::Key_Enter);
-        QCOMPARE(slider->value(), 100);
-        QVERIFY(choices.value().isSet(named("fov")));
-        QCOMPARE(choices.history().undoName(), u"fov"_s);
+        QCOMPARE(slider->value(), 128000);
+        QVERIFY(choices.value().isSet(named("rate")));
+        QCOMPARE(choices.history().undoName(), u"rate"_s);
         choices.undo();
         QCOMPARE(choices.value(), Choices());
-        QCOMPARE(slider->value(), Choices().sliderValue(named("fov"))); // shown, as every new value is
+        QCOMPARE(slider->value(), Choices().sliderValue(named("rate"))); // shown, as every new value is
         QCOMPARE(field->value(), slider->value());
     }
 
