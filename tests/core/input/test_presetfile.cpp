@@ -35,8 +35,10 @@ private slots:
             << u"%on cl_phys_props_max=500 mp_decals=0 r_decals=90 r_dispradius=60 r_dispfullradius=1000 "
                "r_propsmaxdist=4445"_s;
         QTest::newRow("52 items") << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"_ba << u"The file has more than 51 items."_s;
-        QTest::newRow("empty item") << "1,1,,1"_ba << u"Item 3 (cl_show_splashes) is empty."_s;
-        QTest::newRow("comma after the last item") << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,"_ba << u"Item 52 is empty."_s;
+        QTest::newRow("empty items leave their rows: blanks, quotes, a comma before the line end")
+            << "1,  ,\"\",1,\r\n3"_ba << u"cl_phys_props_enable=On cl_smooth=On cl_ejectbrass=Off"_s;
+        QTest::newRow("comma after the last item")
+            << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,"_ba << u"The file has more than 51 items."_s;
         QTest::newRow("slider value at a three-state")
             << "1,1,1,1,1,300"_ba << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
         QTest::newRow("On at a slider")
