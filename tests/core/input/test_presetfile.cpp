@@ -35,10 +35,7 @@ private slots:
             << u"%on cl_phys_props_max=500 mp_decals=0 r_decals=90 r_dispradius=60 r_dispfullradius=1000 "
                "r_propsmaxdist=4445"_s;
         QTest::newRow("52 items") << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"_ba << u"The file has more than 51 items."_s;
-        QTest::newRow("empty items leave their rows: blanks, quotes, a comma before the line end")
-            << "1,  ,\"\",1,\r\n3"_ba << u"cl_phys_props_enable=On cl_smooth=On cl_ejectbrass=Off"_s;
-        QTest::newRow("comma after the last item")
-            << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,"_ba << u"The file has more than 51 items."_s;
+        QTest::newRow("empty items") << "\"\",1, ,\n3"_ba << u"cl_ragdoll_physics_enable=On cl_c4dynamiclight=Off"_s;
         QTest::newRow("slider value at a three-state")
             << "1,1,1,1,1,300"_ba << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
         QTest::newRow("On at a slider")
@@ -67,39 +64,25 @@ private slots:
     // anti-aliasing; Default sets each other row as its "D" button does.
     void shippedPresets()
     {
-        const QString unknownAndRates = u"mat_bloom r_dispenablelod r_dispradius r_dispfullradius cl_updaterate "
-                                        u"cl_cmdrate cl_rate rate fps_max"_s;
-        const QString fpsRows = u"r_fastzreject cl_interpolate "_s;
-        Choices reset;
         const StartupTables tables = StartupData::readStartupTables(data).tables;
-        for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
-            if (setting != Catalogue::directXSetting)
-                RowActions::reset(reset, tables, setting);
-        }
-        for (const auto &[name, leftAlone] :
-             QList<std::pair<QString, QString>>{{u"highq"_s, u"mat_antialias "_s + unknownAndRates},
-                                                {u"defq"_s, unknownAndRates},
-                                                {u"hfps"_s, fpsRows + unknownAndRates},
-                                                {u"dhfps"_s, fpsRows + unknownAndRates}}) {
-            const PresetFile::Parsed parsed = PresetFile::readFile(data + name + u".cst"_s);
-            QVERIFY2(std::holds_alternative<QList<PresetFile::Step>>(parsed), qPrintable(applied(parsed)));
-            const QList<PresetFile::Step> &steps = std::get<QList<PresetFile::Step>>(parsed);
+        const QString leftAlone = u"mat_bloom %1r_dispenablelod %2r_dispradius r_dispfullradius "
+                                  u"cl_updaterate cl_cmdrate cl_rate rate fps_max"_s;
+        for (const QString &name : {u"highq"_s, u"defq"_s, u"hfps"_s, u"dhfps"_s}) {
+            const QString want = leftAlone.arg(name == u"highq"_s ? u"mat_antialias "_s : u""_s,
+                                               name.endsWith(u"fps"_s) ? u"r_fastzreject cl_interpolate "_s : u""_s);
+            // A file that does not read whole throws here.
             Choices given;
-            PresetFile::apply(steps, given);
-            QStringList notGiven;
+            PresetFile::apply(std::get<QList<PresetFile::Step>>(PresetFile::readFile(data + name + u".cst"_s)), given);
+            QStringList notAsMeant;
             for (const Catalogue::SettingId setting : Catalogue::allSettings()) {
-                if (!given.isSet(setting) && setting != Catalogue::directXSetting)
-                    notGiven << toQString(Catalogue::setting(setting).name);
+                Choices pressedD;
+                RowActions::reset(pressedD, tables, setting);
+                // A row not given, or one Default gives otherwise than "D" does.
+                if (!given.isSet(setting) ? setting != Catalogue::directXSetting
+                                          : name == u"defq"_s && given.value(setting) != pressedD.value(setting))
+                    notAsMeant << toQString(Catalogue::setting(setting).name);
             }
-            QStringList expected = leftAlone.split(u' ');
-            std::ranges::sort(expected);
-            std::ranges::sort(notGiven);
-            QCOMPARE(notGiven, expected);
-            if (name == u"defq"_s) {
-                Choices overReset = reset;
-                PresetFile::apply(steps, overReset);
-                QCOMPARE(changedSettings(overReset), changedSettings(reset));
-            }
+            QCOMPARE(notAsMeant.join(u' '), want);
         }
         QVERIFY(applied(PresetFile::readFile(data + u"none.cst"_s)).startsWith(u"The file cannot be read: "_s));
     }

@@ -191,8 +191,7 @@ private slots:
     {
         const QString folder = app->data.filePath(u"cstrike/cfg/"_s);
         const QString config = app->writeData(u"cstrike/cfg/config.cfg"_s, "fov 80\r\ncl_showfps 0\r\n");
-        app->prompts.files << config << config << folder + u"tunewick.cfg"_s << folder + u"my tweaks"_s;
-        app->prompts.saveFilters << FileDialogRequest::configFilter << FileDialogRequest::configFilter << 0;
+        app->prompts.files << config << config << folder + u"tunewick.cfg"_s << folder + u"x y.c"_s;
         app->prompts.choices << 0 << 0 << 2 << 1; // to autoexec.cfg twice, Cancel the Update question, Save as
         app->trigger(MenuItem::Open);
         app->click(u"Option1_33"_s);
@@ -211,16 +210,16 @@ private slots:
                                        u"\"exec %2\" is typed in the console, written into a config the game runs, "
                                        u"or given as the launch option +exec %2.%3 [Save to autoexec.cfg|Save as %1|"
                                        u"Cancel]"_s;
-        QCOMPARE(asked,
-                 (QStringList{u"The game rewrites config.cfg from its own settings when it quits, so settings saved "
-                              u"there may not last. It runs autoexec.cfg by itself at every start, after config.cfg. "
-                              u"[Save to autoexec.cfg|Save to config.cfg|Cancel]"_s,
-                              notRunByItself.arg(u"tunewick.cfg"_s, u"tunewick.cfg"_s, QString()),
-                              autoexec + u" already exists. [Update|Replace|Cancel]"_s,
-                              notRunByItself.arg(u"my tweaks"_s, u"\"my tweaks\""_s,
-                                                 u" exec runs only names that end in .cfg."_s)}));
+        const QString onlyCfg = u" exec runs only names that end in .cfg."_s;
+        const QStringList told{u"The game rewrites config.cfg from its own settings when it quits, so settings saved "
+                               u"there may not last. It runs autoexec.cfg by itself at every start, after config.cfg. "
+                               u"[Save to autoexec.cfg|Save to config.cfg|Cancel]"_s,
+                               notRunByItself.arg(u"tunewick.cfg"_s, u"tunewick.cfg"_s, QString()),
+                               autoexec + u" already exists. [Update|Replace|Cancel]"_s,
+                               notRunByItself.arg(u"x y.c"_s, u"\"x y.c\""_s, onlyCfg)};
+        QCOMPARE(asked, told);
         QCOMPARE(fileBytes(folder + u"autoexec.cfg"_s), composeFileText({{named("cl_showfps"), "1"}}));
-        QCOMPARE(fileBytes(folder + u"my tweaks"_s),
+        QCOMPARE(fileBytes(folder + u"x y.c"_s),
                  composeFileText(settingLinesSetInWindow(app->window()->choices().value())));
         QVERIFY(fileBytes(config) == "fov 80\r\ncl_showfps 0\r\n" && !QFile::exists(folder + u"tunewick.cfg"_s));
     }
