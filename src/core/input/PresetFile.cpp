@@ -38,7 +38,8 @@ Problem problem(int item, const QString &what)
 }
 
 // Splits the text into items. An item ends at a comma or a line end; blanks before it are
-// skipped; a quoted item may hold commas. Lines with nothing on them hold no item.
+// skipped; a quoted item may hold commas. An item that holds nothing, or "", stays empty. Lines
+// with nothing on them hold no item.
 std::variant<QStringList, Problem> splitItems(QStringView text)
 {
     QStringList items;
@@ -49,9 +50,7 @@ std::variant<QStringList, Problem> splitItems(QStringView text)
         while (i < end && text[i] == u' ')
             ++i;
         const int number = int(items.size());
-        if (i == end || isLineEnd(text[i])) {
-            if (afterComma)
-                return problem(number, u"is empty."_s);
+        if (!afterComma && (i == end || isLineEnd(text[i]))) {
             // A line end: CR LF counts as one.
             if (i < end && text[i] == u'\r' && i + 1 < end && text[i + 1] == u'\n')
                 ++i;
@@ -78,8 +77,6 @@ std::variant<QStringList, Problem> splitItems(QStringView text)
                 ++i;
             item = text.mid(start, i - start).toString();
         }
-        if (item.isEmpty())
-            return problem(number, u"is empty."_s);
         if (items.size() == itemCount)
             return Problem{number, u"The file has more than %1 items."_s.arg(itemCount)};
         items.append(item);
@@ -126,6 +123,9 @@ Parsed parse(QByteArrayView text)
     QList<Step> steps;
     steps.reserve(items.size());
     for (int number = 0; number < items.size(); ++number) {
+        // An empty item leaves its row as it is.
+        if (items.at(number).isEmpty())
+            continue;
         const std::variant<Step, Problem> read = readItem(number, items.at(number));
         if (const Problem *fault = std::get_if<Problem>(&read))
             return *fault;

@@ -12,6 +12,8 @@
 // DirectX level, in the catalogue's order: the 37 switches, then the 14 sliders. An item's last
 // character is its kind digit: 1 selects On, 3 selects Off, 2 sets the slider to 0, any other digit
 // sets the slider to the number after the item's first "." (or to the whole item when it has none).
+// An item with nothing but blanks, or "", leaves its setting as it is: a preset sets only what it
+// means to.
 namespace PresetFile {
 
 inline constexpr int itemCount = 37 + 14;

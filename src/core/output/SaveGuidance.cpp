@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -10,6 +13,9 @@ namespace {
 
 const QString autoexecName = u"autoexec.cfg"_s;
 const QString configName = u"config.cfg"_s;
+// The game runs these by itself: server.cfg at each map start when the player hosts, and
+// config_default.cfg when config.cfg is missing.
+const QStringList runByTheGame{u"server.cfg"_s, u"config_default.cfg"_s};
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -36,9 +42,21 @@ Advice adviceFor(const QString &path, const QString &foundFolder)
         return Advice::None;
     if (sameName(target.fileName(), configName))
         return Advice::ConfigRewritten;
-    if (sameName(target.fileName(), autoexecName) || target.exists())
+    if (sameName(target.fileName(), autoexecName) || runByTheGame.contains(target.fileName(), Qt::CaseInsensitive)
+        || target.exists())
         return Advice::None;
     return Advice::NotRunByItself;
+}
+
+QString execArgument(const QString &fileName)
+{
+    const bool blank = std::ranges::any_of(fileName, [](QChar c) { return c.isSpace(); });
+    return blank ? u'"' + fileName + u'"' : fileName;
+}
+
+bool execRuns(const QString &fileName)
+{
+    return fileName.endsWith(u".cfg"_s, Qt::CaseInsensitive);
 }
 
 QString autoexecBeside(const QString &path)

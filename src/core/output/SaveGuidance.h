@@ -3,8 +3,9 @@
 #include <QString>
 
 // What a player should know before saving into the game's own config folder: the game runs
-// autoexec.cfg by itself at every start, rewrites config.cfg when it quits, and runs any other file
-// only when something execs it.
+// autoexec.cfg by itself at every start, rewrites config.cfg when it quits, runs server.cfg and
+// config_default.cfg by itself when it needs them, and runs any other file only when something
+// execs it.
 namespace SaveGuidance {
 
 enum class Advice {
@@ -18,6 +19,11 @@ enum class Advice {
 // inside one named cstrike. Names compare without regard to letter case; an existing file of
 // another name was made by the player, and may well be exec'd on purpose, so it needs none.
 Advice adviceFor(const QString &path, const QString &foundFolder);
+
+// The file name as exec takes it: in double quotes when it holds a blank, which would end it.
+QString execArgument(const QString &fileName);
+// Whether exec can run a file of this name: only names that end in .cfg.
+bool execRuns(const QString &fileName);
 
 // Where "Save to autoexec.cfg" saves: autoexec.cfg in the folder of `path`, spelt as a file already
 // there spells it.

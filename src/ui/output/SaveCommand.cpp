@@ -178,8 +178,11 @@ std::optional<QString> SaveCommand::askWhereTheGameRunsIt(const QString &path, c
         keep = u"Save to %1"_s.arg(name);
         break;
     case SaveGuidance::Advice::NotRunByItself:
-        text = u"The game runs autoexec.cfg by itself, and runs %1 only when \"exec %1\" is typed in the console "
-               u"or written into a config the game runs."_s.arg(name);
+        text = u"The game runs autoexec.cfg by itself at every start. It runs %1 only when \"exec %2\" is typed in "
+               u"the console, written into a config the game runs, or given as the launch option +exec %2."_s.arg(
+                   name, SaveGuidance::execArgument(name));
+        if (!SaveGuidance::execRuns(name))
+            text += u" exec runs only names that end in .cfg."_s;
         keep = u"Save as %1"_s.arg(name);
         break;
     }

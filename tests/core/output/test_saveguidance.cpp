@@ -20,6 +20,7 @@ private slots:
         QTest::newRow("a new file") << u"link/game/tunewick.cfg"_s << Advice::NotRunByItself;
         QTest::newRow("an existing file") << u"lib/game/mine.cfg"_s << Advice::None;
         QTest::newRow("autoexec.cfg") << u"lib/game/AUTOEXEC.cfg"_s << Advice::None;
+        QTest::newRow("server.cfg, run at each map start") << u"lib/game/Server.cfg"_s << Advice::None;
         QTest::newRow("cstrike/cfg in any case") << u"x/CStrike/CFG/tunewick.cfg"_s << Advice::NotRunByItself;
         QTest::newRow("below cstrike/cfg") << u"x/cstrike/cfg/sub/tunewick.cfg"_s << Advice::None;
         QTest::newRow("a cfg elsewhere") << u"x/other/cfg/config.cfg"_s << Advice::None;

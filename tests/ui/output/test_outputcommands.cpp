@@ -141,10 +141,10 @@ private slots:
         const QString two = u"Update keeps the file and changes 2 settings: fov 80 \u2192 90, cl_showfps (added) 1."_s;
         QTest::newRow("a preset, more than ten changes, Cancel")
             << config << u"preset"_s << 2 << u"mytweaks.cfg"_s
-            << u"Update keeps the file and changes 51 settings: fov 80 \u2192 90, cl_phys_props_enable (added) 0, "
+            << u"Update keeps the file and changes 40 settings: fov 80 \u2192 90, cl_phys_props_enable (added) 0, "
                u"cl_ragdoll_physics_enable (added) 0, cl_show_splashes (added) 0, cl_smooth (added) 1, "
                u"cl_c4dynamiclight (added) 0, cl_ejectbrass (added) 0, cl_ragdoll_collide (added) 0, "
-               u"cl_show_bloodspray (added) 1, fog_enable (added) 1 and 41 more."_s;
+               u"cl_show_bloodspray (added) 1, fog_enable (added) 1 and 30 more."_s;
         QTest::newRow("nothing set, Replace")
             << config << QString() << 0 << u"mytweaks.cfg"_s
             << u"Update would change nothing: the file already holds every value set in this window."_s;
@@ -185,13 +185,13 @@ private slots:
                                                              : existing);
     }
 
-    // In the game's folder, config.cfg and a new file of another name are explained first, and may go to
-    // autoexec.cfg instead, with the usual question once that exists.
+    // In the game's folder, config.cfg and a new file of another name (one with a blank and no .cfg) are
+    // explained first, and may go to autoexec.cfg instead, with the usual question once that exists.
     void savesInTheGameFolderAreToldWhichFilesTheGameRuns()
     {
         const QString folder = app->data.filePath(u"cstrike/cfg/"_s);
         const QString config = app->writeData(u"cstrike/cfg/config.cfg"_s, "fov 80\r\ncl_showfps 0\r\n");
-        app->prompts.files << config << config << folder + u"tunewick.cfg"_s << folder + u"mine.cfg"_s;
+        app->prompts.files << config << config << folder + u"tunewick.cfg"_s << folder + u"x y.c"_s;
         app->prompts.choices << 0 << 0 << 2 << 1; // to autoexec.cfg twice, Cancel the Update question, Save as
         app->trigger(MenuItem::Open);
         app->click(u"Option1_33"_s);
@@ -206,18 +206,20 @@ private slots:
                 asked << shown.text.section(u'\n', 0, 0) + u" ["_s + shown.answers.join(u'|') + u']';
         }
         const QString autoexec = QDir::toNativeSeparators(folder + u"autoexec.cfg"_s);
-        const QString notRunByItself = u"The game runs autoexec.cfg by itself, and runs %1 only when \"exec %1\" is "
-                                       u"typed in the console or written into a config the game runs. "
-                                       u"[Save to autoexec.cfg|Save as %1|Cancel]"_s;
-        QCOMPARE(
-            asked,
-            (QStringList{u"The game rewrites config.cfg from its own settings when it quits, so settings saved "
-                         u"there may not last. It runs autoexec.cfg by itself at every start, after config.cfg. "
-                         u"[Save to autoexec.cfg|Save to config.cfg|Cancel]"_s,
-                         notRunByItself.arg(u"tunewick.cfg"_s),
-                         autoexec + u" already exists. [Update|Replace|Cancel]"_s, notRunByItself.arg(u"mine.cfg"_s)}));
+        const QString notRunByItself = u"The game runs autoexec.cfg by itself at every start. It runs %1 only when "
+                                       u"\"exec %2\" is typed in the console, written into a config the game runs, "
+                                       u"or given as the launch option +exec %2.%3 [Save to autoexec.cfg|Save as %1|"
+                                       u"Cancel]"_s;
+        const QString onlyCfg = u" exec runs only names that end in .cfg."_s;
+        const QStringList told{u"The game rewrites config.cfg from its own settings when it quits, so settings saved "
+                               u"there may not last. It runs autoexec.cfg by itself at every start, after config.cfg. "
+                               u"[Save to autoexec.cfg|Save to config.cfg|Cancel]"_s,
+                               notRunByItself.arg(u"tunewick.cfg"_s, u"tunewick.cfg"_s, QString()),
+                               autoexec + u" already exists. [Update|Replace|Cancel]"_s,
+                               notRunByItself.arg(u"x y.c"_s, u"\"x y.c\""_s, onlyCfg)};
+        QCOMPARE(asked, told);
         QCOMPARE(fileBytes(folder + u"autoexec.cfg"_s), composeFileText({{named("cl_showfps"), "1"}}));
-        QCOMPARE(fileBytes(folder + u"mine.cfg"_s),
+        QCOMPARE(fileBytes(folder + u"x y.c"_s),
                  composeFileText(settingLinesSetInWindow(app->window()->choices().value())));
         QVERIFY(fileBytes(config) == "fov 80\r\ncl_showfps 0\r\n" && !QFile::exists(folder + u"tunewick.cfg"_s));
     }
