@@ -2,8 +2,6 @@
 #include "support/Files.h"
 #include "support/TestCase.h"
 
-#include <sys/stat.h>
-
 // The game's config folder found in made home folders.
 class TestGameConfigFolder : public QObject {
     Q_OBJECT
@@ -19,7 +17,7 @@ class TestGameConfigFolder : public QObject {
         if (const qsizetype equals = entry.indexOf(u'='); equals > 0)
             return writeFile(path, entry.mid(equals + 1).replace(u"HOME"_s, home.absolutePath()).toUtf8());
         if (entry.endsWith(u'|'))
-            return parentMade(path) && mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+            return parentMade(path) && makeNamedPipe(path);
         return home.mkpath(entry);
     }
 
@@ -67,6 +65,8 @@ private slots:
         QFETCH(QStringList, layout);
         QFETCH(QString, dataHome);
         QFETCH(QString, expected);
+        if (layout.join(u' ').contains(QRegularExpression(u"->|\\||\""_s)))
+            SKIP_ON_WINDOWS("a symbolic link, a named pipe or a name with quotes, none of which Windows has");
         QTemporaryDir made;
         const QDir home(made.path());
         for (const QString &entry : layout)
@@ -78,6 +78,27 @@ private slots:
         // No game in the home folder itself: a missing folder's canonical path is empty.
         const QString game = home.filePath(expected) + u'/' + QString::fromUtf16(GameConfigFolder::inLibrary);
         QCOMPARE(GameConfigFolder::find(home.path(), environment), QFileInfo(game).canonicalFilePath());
+    }
+
+    // Steam's own record of where it is installed, in the registry, comes first.
+    void findsTheSteamFolderTheRegistryNames()
+    {
+#ifdef Q_OS_WIN
+        QTemporaryDir made;
+        const QDir home(made.filePath(u"home"_s)), steam(made.filePath(u"Steam"_s));
+        QVERIFY(home.mkpath(u".local/share/Steam"_s + u'/' + QString::fromUtf16(GameConfigFolder::inLibrary))
+                && steam.mkpath(QString::fromUtf16(GameConfigFolder::inLibrary)));
+        QSettings key(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
+        const QVariant before = key.value(u"SteamPath"_s);
+        const auto restore = qScopeGuard(
+            [&key, &before] { before.isValid() ? key.setValue(u"SteamPath"_s, before) : key.remove(u"SteamPath"_s); });
+        key.setValue(u"SteamPath"_s, QDir::toNativeSeparators(steam.path()));
+        key.sync();
+        const QString game = steam.filePath(QString::fromUtf16(GameConfigFolder::inLibrary));
+        QCOMPARE(GameConfigFolder::find(home.path(), {}), QFileInfo(game).canonicalFilePath());
+#else
+        QSKIP("Only Windows has a registry.");
+#endif
     }
 };
 
