@@ -53,4 +53,9 @@ trap 'kill "$server"; wait "$server" || true' EXIT
 wine cmd /c exit >/dev/null 2>&1
 ctest --preset windows
 
+kill "$server"
+wait "$server" || true
+trap - EXIT
+
 (cd "$build" && cpack --config CPackConfig.cmake)
+bash tools/windows-zip-check.sh

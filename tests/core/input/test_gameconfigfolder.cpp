@@ -80,22 +80,19 @@ private slots:
         QCOMPARE(GameConfigFolder::find(home.path(), environment), QFileInfo(game).canonicalFilePath());
     }
 
-    // Steam's own record of where it is installed, in the registry, comes first.
+    // Steam's own record of where it is installed, in the registry, comes before the home folder's.
     void findsTheSteamFolderTheRegistryNames()
     {
 #ifdef Q_OS_WIN
         QTemporaryDir made;
-        const QDir home(made.filePath(u"home"_s)), steam(made.filePath(u"Steam"_s));
-        QVERIFY(home.mkpath(u".local/share/Steam"_s + u'/' + QString::fromUtf16(GameConfigFolder::inLibrary))
-                && steam.mkpath(QString::fromUtf16(GameConfigFolder::inLibrary)));
+        const QString game = u"/steamapps/common/Counter-Strike Source/cstrike/cfg"_s;
+        QVERIFY(QDir().mkpath(made.filePath(u"Steam"_s) + game)
+                && QDir().mkpath(made.filePath(u"home/.local/share/Steam"_s) + game));
         QSettings key(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
-        const QVariant before = key.value(u"SteamPath"_s);
-        const auto restore = qScopeGuard(
-            [&key, &before] { before.isValid() ? key.setValue(u"SteamPath"_s, before) : key.remove(u"SteamPath"_s); });
-        key.setValue(u"SteamPath"_s, QDir::toNativeSeparators(steam.path()));
-        key.sync();
-        const QString game = steam.filePath(QString::fromUtf16(GameConfigFolder::inLibrary));
-        QCOMPARE(GameConfigFolder::find(home.path(), {}), QFileInfo(game).canonicalFilePath());
+        key.setValue(u"SteamPath"_s, QDir::toNativeSeparators(made.filePath(u"Steam"_s)));
+        const auto removed = qScopeGuard([&key] { key.remove(u"SteamPath"_s); }); // the build's own prefix
+        QCOMPARE(GameConfigFolder::find(made.filePath(u"home"_s), {}),
+                 QFileInfo(made.filePath(u"Steam"_s) + game).canonicalFilePath());
 #else
         QSKIP("Only Windows has a registry.");
 #endif

@@ -21,18 +21,13 @@ private slots:
     {
         QProcessEnvironment environment;
 #ifdef Q_OS_WIN
-        const auto folders = {std::pair{u"C:\\Local"_s, u"C:/Local/Tunewick/backups"_s},
-                              { u"Local"_s,
-                                u"/home/p/AppData/Local/Tunewick/backups"_s }};
-        const QString variable = u"LOCALAPPDATA"_s;
+        const QString variable = u"LOCALAPPDATA"_s, fallback = u"/home/p/AppData/Local"_s, below = u"/Tunewick"_s;
 #else
-        const auto folders = {std::pair{u"/state"_s, u"/state/tunewick/backups"_s},
-                              {u"state"_s, u"/home/p/.local/state/tunewick/backups"_s}};
-        const QString variable = u"XDG_STATE_HOME"_s;
+        const QString variable = u"XDG_STATE_HOME"_s, fallback = u"/home/p/.local/state"_s, below = u"/tunewick"_s;
 #endif
-        for (const auto &[state, root] : folders) {
+        for (const auto &[state, root] : {std::pair{u"/state"_s, u"/state"_s}, {u"state"_s, fallback}}) {
             environment.insert(variable, state);
-            QCOMPARE(Backups::rootFolder(environment, u"/home/p"_s), root);
+            QCOMPARE(Backups::rootFolder(environment, u"/home/p"_s), root + below + u"/backups"_s);
         }
     }
 
