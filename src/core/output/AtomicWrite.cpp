@@ -6,6 +6,8 @@
 #ifdef Q_OS_WIN
 #include <QDir>
 
+#include <algorithm>
+#include <string>
 #include <windows.h>
 #else
 #include <cerrno>

@@ -17,7 +17,7 @@ class TestGameConfigFolder : public QObject {
         if (const qsizetype equals = entry.indexOf(u'='); equals > 0)
             return writeFile(path, entry.mid(equals + 1).replace(u"HOME"_s, home.absolutePath()).toUtf8());
         if (entry.endsWith(u'|'))
-            return parentMade(path) && makeNamedPipe(path);
+            return parentMade(path) && QProcess::execute(u"mkfifo"_s, {path}) == 0;
         return home.mkpath(entry);
     }
 
@@ -65,7 +65,7 @@ private slots:
         QFETCH(QStringList, layout);
         QFETCH(QString, dataHome);
         QFETCH(QString, expected);
-        if (layout.join(u' ').contains(QRegularExpression(u"->|\\||\""_s)))
+        if (!layout.filter(QRegularExpression(u"->|\\|$|^[^=]*\""_s)).isEmpty())
             SKIP_ON_WINDOWS("a symbolic link, a named pipe or a name with quotes, none of which Windows has");
         QTemporaryDir made;
         const QDir home(made.path());

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(app->prompts.shown[1].request.fileName, path); // offered next time
         QCOMPARE(app->prompts.said().mid(3),
                  QStringList{u"Save the config: The config could not be saved to %1:\n%2"_s.arg(
-                     QDir::toNativeSeparators(missing), qt_error_string(noSuchFolder))});
+                     QDir::toNativeSeparators(missing), missingText(missing))});
         // As typed, no suffix added.
         QCOMPARE(fileBytes(path), composeFileText(settingLinesSetInWindow(app->window()->choices().value())));
     }
