@@ -22,15 +22,12 @@ int runBox(QWidget *parent, const QString &title, const QString &text, QMessageB
     return box.exec();
 }
 
-// Outside Windows "*.*" matches only names with a dot, so a config saved as "myconfig" would show
-// under no filter. The dialog matches with the patterns in a filter's last parentheses and, told to
+// Outside Windows' own dialog "*.*" matches only names with a dot, so a config saved as "myconfig"
+// would show under no filter. The dialog matches with the patterns in a filter's last parentheses and, told to
 // hide them, shows what comes before: each caption (which ends in its patterns) is shown whole,
 // followed by its patterns with "*" for "*.*".
 QStringList filtersMatchingEveryName(const QStringList &captions)
 {
-#ifdef Q_OS_WIN
-    return captions;
-#else
     QStringList filters;
     for (const QString &caption : captions) {
         const qsizetype open = caption.lastIndexOf(u'(');
@@ -40,7 +37,6 @@ QStringList filtersMatchingEveryName(const QStringList &captions)
         filters << caption + u" ("_s + patterns.join(u' ') + u')';
     }
     return filters;
-#endif
 }
 
 std::optional<ChosenFile> runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)

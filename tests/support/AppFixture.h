@@ -24,6 +24,7 @@ public:
         controller.setStartupSound(*this);
         // Backups go to the test's own folder, never to the user's.
         qputenv("XDG_STATE_HOME", QFile::encodeName(data.filePath(u"state"_s)));
+        qputenv("LOCALAPPDATA", QFile::encodeName(data.filePath(u"state"_s))); // Windows' folder for them
     }
     void play() override { ++plays; }
 

@@ -17,3 +17,10 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
            && file.write(bytes) == bytes.size();
 }
+
+// The system's words for a file that cannot be opened as it, or its folder, is missing.
+inline QString missingText(const QString &path)
+{
+    QFile missing(path);
+    return missing.open(QIODevice::ReadOnly) ? QString() : missing.errorString();
+}

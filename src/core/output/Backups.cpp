@@ -36,21 +36,31 @@ QStringList copyNames(const QString &folder)
     return names;
 }
 
-// Makes the file at path, failing when it exists; empty and private until it is written.
+// Makes the file at path, failing when it exists; empty and private until it is written. On Windows the
+// backups folder, the user's own, decides who may read it.
 std::optional<QString> createAfresh(const QString &path)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return std::nullopt;
-    return file.errorString();
+#ifdef Q_OS_WIN
+    const bool made = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+#else
+    const bool made =
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#endif
+    return made ? std::nullopt : std::optional<QString>(file.errorString());
 }
 
 } // namespace
 
 QString rootFolder(const QProcessEnvironment &environment, const QString &homeFolder)
 {
+#ifdef Q_OS_WIN
+    const QString local = QDir::fromNativeSeparators(environment.value(u"LOCALAPPDATA"_s));
+    return (QDir::isAbsolutePath(local) ? local : homeFolder + u"/AppData/Local"_s) + u"/Tunewick/backups"_s;
+#else
     const QString state = environment.value(u"XDG_STATE_HOME"_s);
     return (QDir::isAbsolutePath(state) ? state : homeFolder + u"/.local/state"_s) + u"/tunewick/backups"_s;
+#endif
 }
 
 QList<Copy> copiesOf(const QString &root, const QString &path)

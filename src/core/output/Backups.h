@@ -20,7 +20,8 @@ inline constexpr int keptNewest = 10;
 inline constexpr qint64 maxFileSize = qint64{64} * 1024 * 1024;
 
 // $XDG_STATE_HOME/tunewick/backups when XDG_STATE_HOME is an absolute path, else
-// ~/.local/state/tunewick/backups.
+// ~/.local/state/tunewick/backups. On Windows %LOCALAPPDATA%\Tunewick\backups, the program's
+// QStandardPaths::AppLocalDataLocation, else ~/AppData/Local/Tunewick/backups.
 QString rootFolder(const QProcessEnvironment &environment, const QString &homeFolder);
 
 struct Copy {
@@ -34,7 +35,8 @@ struct Copy {
 QList<Copy> copiesOf(const QString &root, const QString &path);
 
 // Copies the bytes the file at `path` holds now, unless the newest copy holds the same. A copy is
-// created afresh (never over another) with mode 0600, as the file may be private. The reason when no
+// created afresh (never over another) with mode 0600 (on Windows, as the folder allows), as the file
+// may be private. The reason when no
 // copy can be made: the folder cannot be written, the disk is full, the file is no ordinary file.
 [[nodiscard]] std::optional<QString> backUp(const QString &root, const QString &path, const QDateTime &now);
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "ui/QtStartupSound.h"
+#include "ui/PlatformStartupSound.h"
 #include "ui/app/MainWindow.h"
 
 #include <functional>
@@ -21,7 +21,7 @@ public:
     // Creates, initialises and shows a fresh main window.
     MainWindow *createMainWindow();
     MainWindow *mainWindow() const { return m_main; }
-    // Replaces the sound each new main window plays; the default plays through Qt Multimedia.
+    // Replaces the sound each new main window plays; the default plays through the platform's audio.
     void setStartupSound(StartupSound &sound) { m_sound = &sound; }
 
 private:
@@ -33,6 +33,6 @@ private:
     std::function<void()> m_endProgram;
     QPointer<MainWindow> m_main;
     bool m_startingAnew = false;
-    QtStartupSound m_qtSound;
-    StartupSound *m_sound = &m_qtSound;
+    PlatformStartupSound m_platformSound;
+    StartupSound *m_sound = &m_platformSound;
 };

@@ -15,7 +15,7 @@ private slots:
         const QString tooLong = u"holds more than %1; the lines after line %2 were left out."_s;
         const QString missing = u"sldef.cst: line %1 (%2) is missing, not a whole number from %3 to %4; its \"D\" "
                                 u"button leaves the slider as it is."_s;
-        const QString unreadable = u"%1: cannot be read: No such file or directory."_s;
+        const QString unreadable = u"%1: cannot be read: "_s + missingText(u"/missing/folder"_s) + u'.';
         QTest::newRow("full") << QList<int>{156, 14, 45} << QStringList{};
         QTest::newRow("short, ending inside a description")
             << QList<int>{112, 12, 37}

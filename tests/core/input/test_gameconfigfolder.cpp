@@ -2,8 +2,6 @@
 #include "support/Files.h"
 #include "support/TestCase.h"
 
-#include <sys/stat.h>
-
 // The game's config folder found in made home folders.
 class TestGameConfigFolder : public QObject {
     Q_OBJECT
@@ -19,7 +17,7 @@ class TestGameConfigFolder : public QObject {
         if (const qsizetype equals = entry.indexOf(u'='); equals > 0)
             return writeFile(path, entry.mid(equals + 1).replace(u"HOME"_s, home.absolutePath()).toUtf8());
         if (entry.endsWith(u'|'))
-            return parentMade(path) && mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+            return parentMade(path) && QProcess::execute(u"mkfifo"_s, {path}) == 0;
         return home.mkpath(entry);
     }
 
@@ -67,6 +65,8 @@ private slots:
         QFETCH(QStringList, layout);
         QFETCH(QString, dataHome);
         QFETCH(QString, expected);
+        if (!layout.filter(QRegularExpression(u"->|\\|$|^[^=]*\""_s)).isEmpty())
+            SKIP_ON_WINDOWS("a symbolic link, a named pipe or a name with quotes, none of which Windows has");
         QTemporaryDir made;
         const QDir home(made.path());
         for (const QString &entry : layout)
@@ -78,6 +78,24 @@ private slots:
         // No game in the home folder itself: a missing folder's canonical path is empty.
         const QString game = home.filePath(expected) + u'/' + QString::fromUtf16(GameConfigFolder::inLibrary);
         QCOMPARE(GameConfigFolder::find(home.path(), environment), QFileInfo(game).canonicalFilePath());
+    }
+
+    // Steam's own record of where it is installed, in the registry, comes before the home folder's.
+    void findsTheSteamFolderTheRegistryNames()
+    {
+#ifdef Q_OS_WIN
+        QTemporaryDir made;
+        const QString game = u"/steamapps/common/Counter-Strike Source/cstrike/cfg"_s;
+        QVERIFY(QDir().mkpath(made.filePath(u"Steam"_s) + game)
+                && QDir().mkpath(made.filePath(u"home/.local/share/Steam"_s) + game));
+        QSettings key(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
+        key.setValue(u"SteamPath"_s, QDir::toNativeSeparators(made.filePath(u"Steam"_s)));
+        const auto removed = qScopeGuard([&key] { key.remove(u"SteamPath"_s); }); // the build's own prefix
+        QCOMPARE(GameConfigFolder::find(made.filePath(u"home"_s), {}),
+                 QFileInfo(made.filePath(u"Steam"_s) + game).canonicalFilePath());
+#else
+        QSKIP("Only Windows has a registry.");
+#endif
     }
 };
 

