@@ -38,7 +38,7 @@ inline constexpr int nameHeight = 255;
 inline constexpr int sliderWidth = 1380;
 inline constexpr int sliderHeight = 225;
 // A slider row's number field, at the right end of the row, centred on the slider, wide enough for
-// seven digits and its arrows.
+// seven digits and its arrows in the fonts Linux has.
 inline constexpr int sliderValueLeft = 5100;
 inline constexpr int sliderValueWidth = 1260;
 inline constexpr int sliderValueHeight = 330;

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 namespace Layout = CatalogueLayout;
 using Catalogue::Kind;
@@ -205,11 +207,15 @@ void CatalogueTabs::addSliderRow(Catalogue::SettingId setting, int top)
     auto *field = new QSpinBox(canvas(setting));
     field->setObjectName(indexedName(u"SliderValue", Catalogue::sliderNumber(setting)));
     field->setAccessibleName(variable + u" value"_s);
-    field->setGeometry(Twips::rect(Layout::sliderValueLeft, top - Layout::sliderValueRaise, Layout::sliderValueWidth,
-                                   Layout::sliderValueHeight));
     field->setRange(row.slider.min, row.slider.max);
     field->setSingleStep(row.slider.smallChange);
     field->setSpecialValueText(toQString(row.slider.lowestCaption));
+    // Wider, leftwards from the row's end, where the platform's style and faces need more room for the
+    // range's longest value.
+    const QRect designed = Twips::rect(Layout::sliderValueLeft, top - Layout::sliderValueRaise,
+                                       Layout::sliderValueWidth, Layout::sliderValueHeight);
+    const int width = std::max(designed.width(), field->minimumSizeHint().width());
+    field->setGeometry(designed.right() + 1 - width, designed.top(), width, designed.height());
     field->setKeyboardTracking(false);
     field->setAlignment(Qt::AlignRight);
     connect(field, &QSpinBox::valueChanged, this,
