@@ -23,9 +23,9 @@ int runBox(QWidget *parent, const QString &title, const QString &text, QMessageB
 }
 
 // Outside Windows' own dialog "*.*" matches only names with a dot, so a config saved as "myconfig"
-// would show under no filter. The dialog matches with the patterns in a filter's last parentheses and, told to
-// hide them, shows what comes before: each caption (which ends in its patterns) is shown whole,
-// followed by its patterns with "*" for "*.*".
+// would show under no filter. The dialog matches with the patterns in a filter's last parentheses
+// and, told to hide them, shows what comes before: each caption (which ends in its patterns) is
+// shown whole, followed by its patterns with "*" for "*.*".
 QStringList filtersMatchingEveryName(const QStringList &captions)
 {
     QStringList filters;

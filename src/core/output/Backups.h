@@ -36,8 +36,8 @@ QList<Copy> copiesOf(const QString &root, const QString &path);
 
 // Copies the bytes the file at `path` holds now, unless the newest copy holds the same. A copy is
 // created afresh (never over another) with mode 0600 (on Windows, as the folder allows), as the file
-// may be private. The reason when no
-// copy can be made: the folder cannot be written, the disk is full, the file is no ordinary file.
+// may be private. The reason when no copy can be made: the folder cannot be written, the disk is
+// full, the file is no ordinary file.
 [[nodiscard]] std::optional<QString> backUp(const QString &root, const QString &path, const QDateTime &now);
 
 // Once a save over the file succeeded: drops all copies but the first and the newest keptNewest.
