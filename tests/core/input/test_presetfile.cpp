@@ -35,6 +35,8 @@ private slots:
             << u"%on cl_phys_props_max=500 mp_decals=0 r_decals=90 r_dispradius=60 r_dispfullradius=1000 "
                "r_propsmaxdist=4445"_s;
         QTest::newRow("52 items") << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"_ba << u"The file has more than 51 items."_s;
+        QTest::newRow("52nd item unclosed")
+            << "%on0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"0"_ba << u"Item 52 has no closing quote."_s;
         QTest::newRow("empty items") << "\"\",1, ,\n3"_ba << u"cl_ragdoll_physics_enable=On cl_c4dynamiclight=Off"_s;
         QTest::newRow("slider value at a three-state")
             << "1,1,1,1,1,300"_ba << u"Item 6 (cl_ejectbrass) must end in 1 (On) or 3 (Off)."_s;
